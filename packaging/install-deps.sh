@@ -12,6 +12,8 @@ packages=(
     fonts-liberation2
     # test: a comma locale, a headless X server, screenshots
     locales-all xvfb xauth x11-utils imagemagick
+    # fuzz: clang with libFuzzer and the sanitizer run-times
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()
