@@ -12,6 +12,8 @@ packages=(
     fonts-liberation2
     # test: a comma locale, a headless X server, screenshots
     locales-all xvfb xauth x11-utils imagemagick
+    # start-up benchmark: the calculators it compares with, its X watcher, a session bus
+    x11-apps galculator libx11-dev libxdamage-dev libxcomposite-dev dbus fontconfig
     # fuzz: clang with libFuzzer and the sanitizer run-times
     clang-14 libclang-rt-14-dev
 )
