@@ -1,0 +1,106 @@
+#include "calc/calculator_state.h"
+
+#include "calc/number_text.h"
+
+#include <cmath>
+
+namespace calc {
+namespace {
+
+bool fail(ActionError &error, Failure failure, Field field)
+{
+    error = {failure, field};
+    return false;
+}
+
+bool succeed(ActionError &error)
+{
+    error = {};
+    return true;
+}
+
+} // namespace
+
+bool convertMegabytes(CalculatorState &state, ActionError &error)
+{
+    const double mbs = parseNumber(state.mbstext);
+    if (!std::isfinite(mbs))
+        return fail(error, Failure::InputOutOfRange, Field::Megabytes);
+    const double kilobytes = mbs * 1024; // 1024 kilobytes to the megabyte
+    if (!std::isfinite(kilobytes))
+        return fail(error, Failure::ResultOutOfRange, Field::Megabytes);
+    state.kbsctext = formatGeneral(kilobytes);
+    return succeed(error);
+}
+
+bool convertSpeed(CalculatorState &state, ActionError &error)
+{
+    const double spe = parseNumber(state.spetext);
+    if (!std::isfinite(spe))
+        return fail(error, Failure::InputOutOfRange, Field::Speed);
+    // Kilobits to kilobytes per second, as two divisions in this order: by
+    // 1.024 (thousands of bits to units of 1024) and then by 8 bits a byte.
+    // A finite speed always gives a finite rate.
+    const double kilobytesPerSecond = (spe / 1.024) / 8;
+    state.kbstext = formatFixed(kilobytesPerSecond);
+    return succeed(error);
+}
+
+bool calculateTimes(CalculatorState &state, ActionError &error)
+{
+    const double kbsc = parseNumber(state.kbsctext);
+    const double kbs = parseNumber(state.kbstext);
+    if (!std::isfinite(kbsc))
+        return fail(error, Failure::InputOutOfRange, Field::Kilobytes);
+    if (!std::isfinite(kbs))
+        return fail(error, Failure::InputOutOfRange, Field::TransferRate);
+    if (kbs == 0)
+        return fail(error, Failure::ZeroTransferRate, Field::TransferRate);
+    const double seconds = kbsc / kbs;
+    if (!std::isfinite(seconds))
+        return fail(error, Failure::ResultOutOfRange, Field::Kilobytes);
+    // Hours are the minutes divided by 60 again, not the seconds by 3600.
+    const double minutes = seconds / 60;
+    const double hours = minutes / 60;
+
+    // Format all three before writing any, so that nothing is half written.
+    std::string secondsText = formatFixed(seconds);
+    std::string minutesText = formatFixed(minutes);
+    std::string hoursText = formatFixed(hours);
+    state.sectime = std::move(secondsText);
+    state.mintime = std::move(minutesText);
+    state.hrstime = std::move(hoursText);
+    return succeed(error);
+}
+
+bool resetAll(CalculatorState &state)
+{
+    state.kbsctext = "0";
+    state.spetext = "";
+    state.kbstext = "0";
+    state.mbstext = "";
+    state.hrstime = "";
+    state.mintime = "";
+    state.sectime = "";
+    return true;
+}
+
+bool convertMegabytes(CalculatorState &state)
+{
+    ActionError ignored;
+    return convertMegabytes(state, ignored);
+}
+
+bool convertSpeed(CalculatorState &state)
+{
+    ActionError ignored;
+    return convertSpeed(state, ignored);
+}
+
+bool calculateTimes(CalculatorState &state)
+{
+    ActionError ignored;
+    return calculateTimes(state, ignored);
+}
+
+} // namespace calc
