@@ -1,0 +1,172 @@
+#include "calc/calculator_state.h"
+#include "test_support.h"
+
+#include <span>
+
+using calc::ActionError;
+using calc::CalculatorState;
+using calc::Failure;
+using calc::Field;
+
+namespace {
+
+using Action = bool (*)(CalculatorState &, ActionError &);
+using Text = std::string CalculatorState::*;
+
+// Every other text starts distinct, so that any stray write shows.
+const CalculatorState kFilled {"mbs?", "kbsc?", "spe?", "kbs?", "sec?", "min?", "hrs?"};
+constexpr ActionError kDone {};
+
+struct Case
+{
+    const char *name;
+    const char *input;
+    const char *output; // ignored when the action fails
+    ActionError error;
+};
+
+constexpr Case kMegabyteCases[] = {
+    {"starting text", "", "0", kDone},
+    {"whole", "700", "716800", kDone},
+    {"comma ends the number", "1,5", "1024", kDone},
+    {"general text", "0.1", "102.4", kDone},
+    {"negative", "-1.5", "-1536", kDone},
+    {"largest that fits", "1.7e305", "1.7408E+308", kDone},
+    {"input beyond range", "1e400", "", {Failure::InputOutOfRange, Field::Megabytes}},
+    {"result beyond range", "1e308", "", {Failure::ResultOutOfRange, Field::Megabytes}},
+};
+
+constexpr Case kSpeedCases[] = {
+    {"starting text", "", "0.00", kDone},
+    {"512", "512", "62.50", kDone},
+    {"56", "56", "6.84", kDone},
+    {"1000", "1000", "122.07", kDone},
+    {"letters end the number", "56k", "6.84", kDone},
+    {"negative", "-56", "-6.84", kDone},
+    {"two divisions, not a folded factor", "9.27669e19", "11324084472656200000.00", kDone},
+    {"input beyond range", "-1e400", "", {Failure::InputOutOfRange, Field::Speed}},
+};
+
+void checkConversion(Action action, Text input, Text output, std::span<const Case> cases)
+{
+    for (const Case &c : cases) {
+        CalculatorState state = kFilled;
+        state.*input = c.input;
+        CalculatorState expected = state;
+        if (c.error == kDone)
+            expected.*output = c.output;
+        ActionError error {Failure::ResultOutOfRange, Field::Speed}; // stale: must be reset
+        EXPECT_EQ(action(state, error), c.error == kDone) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_EQ(state, expected) << c.name;
+    }
+}
+
+TEST(Actions, ConvertMegabytes)
+{
+    checkConversion(calc::convertMegabytes, &CalculatorState::mbstext, &CalculatorState::kbsctext,
+        kMegabyteCases);
+}
+
+TEST(Actions, ConvertSpeed)
+{
+    checkConversion(
+        calc::convertSpeed, &CalculatorState::spetext, &CalculatorState::kbstext, kSpeedCases);
+}
+
+struct TimesCase
+{
+    const char *name, *kbsc, *kbs, *seconds, *minutes, *hours;
+    ActionError error;
+};
+
+constexpr ActionError kZeroRate {Failure::ZeroTransferRate, Field::TransferRate};
+constexpr TimesCase kTimesCases[] = {
+    {"example", "716800", "62.5", "11468.80", "191.15", "3.19", kDone},
+    {"rate 1", "1024", "1", "1024.00", "17.07", "0.28", kDone},
+    {"negative", "-100", "10", "-10.00", "-0.17", "0.00", kDone},
+    {"starting texts", "0", "0", "", "", "", kZeroRate},
+    {"rate empty", "5", "", "", "", "", kZeroRate},
+    {"rate not a number", "5", "fast", "", "", "", kZeroRate},
+    {"rate negative zero", "5", "-0.00", "", "", "", kZeroRate},
+    {"kilobytes beyond range first", "1e999", "1e999", "", "", "",
+        {Failure::InputOutOfRange, Field::Kilobytes}},
+    {"kilobytes beyond range before rate 0", "-1e999", "0", "", "", "",
+        {Failure::InputOutOfRange, Field::Kilobytes}},
+    {"rate beyond range", "0", "1e999", "", "", "",
+        {Failure::InputOutOfRange, Field::TransferRate}},
+    {"quotient beyond range", "1e308", "1e-308", "", "", "",
+        {Failure::ResultOutOfRange, Field::Kilobytes}},
+};
+
+TEST(Actions, CalculateTimes)
+{
+    for (const TimesCase &c : kTimesCases) {
+        CalculatorState state = kFilled;
+        state.kbsctext = c.kbsc;
+        state.kbstext = c.kbs;
+        CalculatorState expected = state;
+        if (c.error == kDone) {
+            expected.sectime = c.seconds;
+            expected.mintime = c.minutes;
+            expected.hrstime = c.hours;
+        }
+        ActionError error {Failure::ResultOutOfRange, Field::Speed};
+        EXPECT_EQ(calc::calculateTimes(state, error), c.error == kDone) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_EQ(state, expected) << c.name;
+    }
+}
+
+TEST(Actions, OverloadsWithoutErrorAgree)
+{
+    CalculatorState state {"700", "0", "512", "0", "", "", ""};
+    EXPECT_TRUE(calc::convertMegabytes(state));
+    EXPECT_TRUE(calc::convertSpeed(state));
+    EXPECT_TRUE(calc::calculateTimes(state));
+    EXPECT_EQ(state.sectime, "11468.80");
+    state.kbstext = "0";
+    EXPECT_FALSE(calc::calculateTimes(state));
+    EXPECT_EQ(state.sectime, "11468.80");
+    state.mbstext = state.spetext = "1e400";
+    EXPECT_FALSE(calc::convertMegabytes(state));
+    EXPECT_FALSE(calc::convertSpeed(state));
+}
+
+TEST(Actions, StartAndReset)
+{
+    const CalculatorState start {"", "0", "", "0", "", "", ""};
+    EXPECT_EQ(CalculatorState {}, start);
+    CalculatorState state = kFilled;
+    EXPECT_TRUE(calc::resetAll(state));
+    EXPECT_EQ(state, start);
+}
+
+// Calculating does not convert: it uses the kilobytes as they stand.
+TEST(Actions, CalculatingUsesTheBoxesAsTheyStand)
+{
+    CalculatorState state {"1", "0", "", "1", "", "", ""};
+    calc::convertMegabytes(state);
+    state.mbstext = "2";
+    EXPECT_TRUE(calc::calculateTimes(state));
+    EXPECT_EQ(state.sectime, "1024.00");
+}
+
+using ActionsInCommaLocale = calc::test::LocaleTest;
+
+// Written texts carry the locale's comma, which ends a number read back.
+TEST_F(ActionsInCommaLocale, CommaTextsReadBackTruncated)
+{
+    useLocale(calc::test::kCommaLocale);
+    CalculatorState state {"0.1", "0", "56", "0", "", "", ""};
+    EXPECT_TRUE(calc::convertMegabytes(state));
+    EXPECT_EQ(state.kbsctext, "102,4");
+    EXPECT_TRUE(calc::convertSpeed(state));
+    EXPECT_EQ(state.kbstext, "6,84");
+    EXPECT_TRUE(calc::calculateTimes(state)); // 102 / 6
+    EXPECT_EQ(state.sectime, "17,00");
+    EXPECT_EQ(state.mintime, "0,28");
+    EXPECT_EQ(state.hrstime, "0,00");
+}
+
+} // namespace
