@@ -16,6 +16,10 @@ packages=(
     x11-apps galculator libx11-dev libxdamage-dev libxcomposite-dev dbus fontconfig
     # fuzz: clang with libFuzzer and the sanitizer run-times
     clang-14 libclang-rt-14-dev
+    # packaging: the Windows resource read back, the icon, the desktop and AppStream
+    # validators, the .deb's dependency scan, and the installed program's window check
+    binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 icoutils file
+    desktop-file-utils appstream dpkg-dev xdotool
 )
 
 missing=()
