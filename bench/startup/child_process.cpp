@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <string>
@@ -18,8 +20,10 @@ double nowMs()
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
-pid_t startChild(char **argv)
+pid_t startChild(char **argv, double startMs)
 {
+    char origin[32];
+    std::snprintf(origin, sizeof origin, "%.3f", startMs);
     // The pipe closes on a successful exec; if the exec fails the child writes its errno into it.
     int status[2];
     if (pipe2(status, O_CLOEXEC) != 0) {
@@ -34,6 +38,7 @@ pid_t startChild(char **argv)
     if (pid == 0) {
         close(status[0]);
         dup2(STDERR_FILENO, STDOUT_FILENO);
+        setenv("STARTUP_WATCHER_START_MS", origin, 1);
         execvp(argv[0], argv);
         const int error = errno;
         (void)!write(status[1], &error, sizeof error);
@@ -66,6 +71,25 @@ MemoryUse readMemoryUse(pid_t pid)
             use.hwmKib = std::stol(line.substr(6));
     }
     return use;
+}
+
+double readCpuMs(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *directory = opendir(tasks.c_str());
+    if (directory == nullptr)
+        return -1;
+    double totalNs = 0;
+    while (const dirent *entry = readdir(directory)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        std::ifstream schedstat(tasks + "/" + entry->d_name + "/schedstat");
+        double runNs = 0;
+        if (schedstat >> runNs)
+            totalNs += runNs;
+    }
+    closedir(directory);
+    return totalNs / 1e6;
 }
 
 bool waitForExit(pid_t pid, int timeoutMs)

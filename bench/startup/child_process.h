@@ -8,9 +8,10 @@
 double nowMs();
 
 // Forks and execs argv[0] with the given arguments; the child's standard output goes to
-// standard error so that it cannot mix with the watcher's result line. Returns the child's pid,
-// or -1 with a message on standard error if the exec failed.
-pid_t startChild(char **argv);
+// standard error so that it cannot mix with the watcher's result line. The child finds startMs,
+// the watcher's time origin on the nowMs() clock, in STARTUP_WATCHER_START_MS. Returns the
+// child's pid, or -1 with a message on standard error if the exec failed.
+pid_t startChild(char **argv, double startMs);
 
 struct MemoryUse
 {
@@ -20,6 +21,11 @@ struct MemoryUse
 
 // Reads VmRSS and VmHWM of the process from /proc/<pid>/status.
 MemoryUse readMemoryUse(pid_t pid);
+
+// CPU time in milliseconds that the live threads of the process have run so far, summed from
+// /proc/<pid>/task/*/schedstat (nanoseconds, unlike the 10 ms ticks of /proc/<pid>/stat).
+// Less disturbed than wall time by other load on the machine.
+double readCpuMs(pid_t pid);
 
 // Waits up to timeoutMs for the child to exit; true if it has been reaped.
 bool waitForExit(pid_t pid, int timeoutMs);

@@ -5,7 +5,7 @@
 #   bench/startup/measure.sh [BUILD_DIR]      (default: build-perf, configured Release)
 #
 # Environment: RUNS (counted runs per program, default 15), WARMUPS (default 3),
-# RAW_RESULTS (file to keep the per-run figures in).
+# RAW_RESULTS (file to keep the per-run figures in), NO_BUILD=1 (use the build as it is).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,14 +14,17 @@ build=$(realpath -m "${1:-$repo/build-perf}")
 runs=${RUNS:-15}
 warmups=${WARMUPS:-3}
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+if [ -z "${NO_BUILD:-}" ]; then
+    if [ ! -f "$build/CMakeCache.txt" ]; then
+        cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    fi
+    wanted=(empty_window startup_watcher)
+    targets=$(cmake --build "$build" --target help)
+    if grep -q '^tavrolin:' <<<"$targets"; then
+        wanted+=(tavrolin)
+    fi
+    cmake --build "$build" -j2 --target "${wanted[@]}" >/dev/null
 fi
-wanted=(empty_window startup_watcher)
-if cmake --build "$build" --target help | grep -q '^tavrolin:'; then
-    wanted+=(tavrolin)
-fi
-cmake --build "$build" -j2 --target "${wanted[@]}" >/dev/null
 
 work=$(mktemp -d /tmp/tavrolin-startup.XXXXXX)
 started=() # PIDs of the servers started here, stopped in reverse order on exit
@@ -97,6 +100,8 @@ fc-cache >/dev/null 2>&1 || true
 fc-list >/dev/null
 fc-match sans-serif >/dev/null
 
+load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
+
 names=(floor)
 commands=("$build/bench/startup/empty_window")
 if [ -x "$build/window/tavrolin" ]; then
@@ -137,7 +142,8 @@ done
 [ -n "${RAW_RESULTS:-}" ] && cp "$results" "$RAW_RESULTS"
 
 echo "Machine: $(nproc) CPUs, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | xargs)," \
-    "$(uname -sr); Qt $(qtpaths6 --qt-version 2>/dev/null || echo unknown)"
+    "$(uname -sr); Qt $(qtpaths6 --qt-version 2>/dev/null || echo unknown);" \
+    "load average $load_at_start at the start, $(cut -d' ' -f1-3 /proc/loadavg) at the end"
 echo "Xvfb 1280x1024x24 at 96 dpi; $warmups warm-up and $runs counted runs per program," \
     "alternating; times in ms from the fork, memory in MiB"
 awk -v order="${names[*]}" -f "$here/summarize.awk" "$results"

@@ -44,23 +44,24 @@ END {
         print "no successful run of " floor
         exit 1
     }
-    split("map_ms paint_ms rss_mib hwm_mib", keys, " ")
+    split("map_ms paint_ms cpu_ms rss_mib hwm_mib", keys, " ")
     for (i = 1; i <= count; i++)
         if (names[i] in runs)
-            for (k = 1; k <= 4; k++)
+            for (k = 1; k <= 5; k++)
                 summarize(names[i], keys[k])
 
-    printf "%-10s %4s | %-26s | %-26s | %-23s | %-23s\n", "program", "runs",
-        "map ms: median [min-max]", "first paint ms", "VmRSS MiB", "VmHWM MiB"
+    printf "%-10s %4s | %-26s | %-26s | %-26s | %-23s | %-23s\n", "program", "runs",
+        "map ms: median [min-max]", "first paint ms", "CPU ms until shown", "VmRSS MiB",
+        "VmHWM MiB"
     for (i = 1; i <= count; i++) {
         name = names[i]
         if (!(name in runs))
             continue
         printf "%-10s %4d", name, runs[name]
-        for (k = 1; k <= 2; k++)
+        for (k = 1; k <= 3; k++)
             printf " | %6.1f [%5.1f-%5.1f] %4.2fx", med[name, keys[k]], lo[name, keys[k]],
                 hi[name, keys[k]], med[name, keys[k]] / med[floor, keys[k]]
-        for (k = 3; k <= 4; k++)
+        for (k = 4; k <= 5; k++)
             printf " | %5.1f [%4.1f-%4.1f] %+5.1f", med[name, keys[k]], lo[name, keys[k]],
                 hi[name, keys[k]], med[name, keys[k]] - med[floor, keys[k]]
         printf "\n"

@@ -3,10 +3,10 @@
 //
 //   startup_watcher [-v] [--composite] [--settle-ms N] [--timeout-ms N] -- program [arguments]
 //
-// Prints one line: map_ms paint_ms last_paint_ms rss_kib hwm_kib close, times in ms from the
-// moment just before the fork. paint_ms is the first damage on the mapped top-level window,
+// Prints one line: map_ms paint_ms last_paint_ms cpu_ms rss_kib hwm_kib close, times in ms from
+// the moment just before the fork. paint_ms is the first damage on the mapped top-level window,
 // last_paint_ms the last one before the window stayed unchanged for the settle time, when the
-// memory is read. With -v every relevant X event goes to standard error.
+// CPU time used so far and the memory are read. With -v the X events go to standard error.
 //
 // Without --composite a window whose background is not None (Xt, Motif) is filled by the server
 // at map time, so its first damage is that fill; Qt and GTK windows have no server-side
@@ -228,12 +228,13 @@ int main(int argc, char **argv)
 
     Watcher watcher(display, damageEventBase, options);
     const double startMs = nowMs();
-    const pid_t pid = startChild(options.command);
+    const pid_t pid = startChild(options.command, startMs);
     if (pid < 0)
         return 2;
 
     const bool shown = watch(display, watcher, pid, startMs, options);
     const MemoryUse memory = shown ? readMemoryUse(pid) : MemoryUse {};
+    const double cpuMs = shown ? readCpuMs(pid) : -1;
 
     const char *howClosed = "wm";
     if (!(shown && requestClose(display, watcher.seen().topLevel) && waitForExit(pid, 3000)))
@@ -243,7 +244,9 @@ int main(int argc, char **argv)
         return 1;
 
     const Observation &seen = watcher.seen();
-    std::printf("map_ms=%.3f paint_ms=%.3f last_paint_ms=%.3f rss_kib=%ld hwm_kib=%ld close=%s\n",
-        seen.mapMs, seen.firstPaintMs, seen.lastPaintMs, memory.rssKib, memory.hwmKib, howClosed);
+    std::printf("map_ms=%.3f paint_ms=%.3f last_paint_ms=%.3f cpu_ms=%.3f rss_kib=%ld hwm_kib=%ld "
+                "close=%s\n",
+        seen.mapMs, seen.firstPaintMs, seen.lastPaintMs, cpuMs, memory.rssKib, memory.hwmKib,
+        howClosed);
     return 0;
 }
