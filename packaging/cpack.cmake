@@ -2,7 +2,7 @@
 # found from the shared libraries the program links (dpkg-shlibdeps), plus the fonts the window
 # draws with, which it loads by name or path at run time.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME tavrolin)
+set(CPACK_PACKAGE_NAME ${TAVROLIN_PACKAGE})
 set(CPACK_PACKAGE_VERSION "${TAVROLIN_VERSION_TEXT}")
 set(CPACK_PACKAGE_VENDOR "${TAVROLIN_MAKER}")
 set(CPACK_PACKAGE_CONTACT "${TAVROLIN_MAKER} <tavrolin@orlevan.example>")
