@@ -143,7 +143,8 @@ std::string expectedGeneral(double value, std::string_view decimalSeparator)
 
     if (exponent < -4 || exponent >= 15) {
         char power[16];
-        std::snprintf(power, sizeof power, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        const char powerSign = exponent < 0 ? '-' : '+';
+        std::snprintf(power, sizeof power, "E%c%02d", powerSign, std::abs(exponent));
         const std::string fraction = digits.size() > 1 ? separator + digits.substr(1) : "";
         return sign + digits.substr(0, 1) + fraction + power;
     }
