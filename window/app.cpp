@@ -1,0 +1,21 @@
+#include "main_window.h"
+#include "version.h"
+
+#include <QApplication>
+
+#include <clocale>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(tavrolin::productName));
+    QApplication::setApplicationVersion(QString::fromUtf8(tavrolin::versionText));
+#ifdef Q_OS_WIN
+    // Numbers are written with the user's decimal separator; Qt sets the C
+    // locale from the environment on Unix only.
+    std::setlocale(LC_ALL, "");
+#endif
+    Tavrolin window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calc/calculator_state.h"
+
+#include <QWidget>
+
+#include <array>
+#include <initializer_list>
+#include <string>
+
+namespace tavrolin {
+class FailureBalloon;
+}
+
+// The calculator's one window: 24 controls at fixed places, and the state
+// whose seven texts four of its boxes and three of its labels show. Only the
+// four button clicks are handled; each runs one action on the texts on screen.
+class Tavrolin : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Tavrolin(QWidget *parent = nullptr);
+    ~Tavrolin() override;
+
+private:
+    using StateText = std::string calc::CalculatorState::*;
+    using Action = bool (*)(calc::CalculatorState &, calc::ActionError &);
+
+    void buildControls();
+    void convertMegabytes();
+    void convertSpeed();
+    void calculate();
+    void reset();
+
+    // Takes the texts the action reads from their controls, runs it, and
+    // puts the texts it wrote back into their controls in the order given.
+    void run(Action action, std::initializer_list<StateText> reads,
+        std::initializer_list<StateText> writes);
+    void tellFailure(const calc::ActionError &error);
+
+    QWidget *controlFor(StateText text) const;
+    QString textOnScreen(StateText text) const;
+    void display(StateText text);
+
+    struct Binding
+    {
+        StateText text;
+        QWidget *control;
+    };
+
+    calc::CalculatorState state_;
+    std::array<Binding, 7> bindings_ {};
+    tavrolin::FailureBalloon *balloon_ = nullptr;
+};
