@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program on a private X server: it maps a window with the right title
+# and client area, survives a click on "Calculate" at start (a transfer rate of
+# 0, told in a balloon), and ends promptly with status 0 when the window closes.
+#   real_window_test.sh PROGRAM X_WINDOW_DRIVER
+set -euo pipefail
+program=$1
+driver=$2
+
+if [ -z "${TAVROLIN_TEST_UNDER_XVFB:-}" ]; then
+    export TAVROLIN_TEST_UNDER_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+fi
+
+pid=
+fail() {
+    echo "FAIL: $*" >&2
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    exit 1
+}
+
+QT_QPA_PLATFORM=xcb "$program" &
+pid=$!
+
+window=$("$driver" windows "$pid" 15000 | head -n 1) || fail "the program mapped no window"
+[ -n "$window" ] || fail "the program mapped no window"
+
+title=$(xprop -id "$window" -notype _NET_WM_NAME WM_NAME)
+expected='_NET_WM_NAME = "The Tavrolin - Version 1.00 "
+WM_NAME = "The Tavrolin - Version 1.00 "'
+[ "$title" = "$expected" ] || fail "title is: $title"
+
+size=$(xwininfo -id "$window" |
+    awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+[ "$size" = 484x332 ] || fail "client area is $size, not 484x332"
+
+# No window manager here: activate the window ourselves, then click the middle
+# of "Calculate" (left 240, top 272, 137 x 41 pixels).
+"$driver" focus "$window"
+sleep 0.5
+"$driver" click "$window" 308 292
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the program died after the click"
+windows=$("$driver" windows "$pid" 3000 | wc -l)
+[ "$windows" -ge 2 ] || fail "no failure balloon after Calculate with a transfer rate of 0"
+
+"$driver" close "$window"
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "still running 5 s after its window closed"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "real window: title, 484x332 client area, click and close all right"

@@ -1,0 +1,214 @@
+// The window as built: every control against the layout table, stacking,
+// placement through resizing, caption and accessible names.
+#include "layout_table.h"
+#include "main_window.h"
+#include "window_test_support.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QTest>
+
+#include <memory>
+
+using namespace layout;
+
+class WindowLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void captionAndSize();
+    void everyControlOnce();
+    void controlMatchesTable_data();
+    void controlMatchesTable();
+    void boxCoversLabel();
+    void controlsStayOnResizeAndMaximise();
+    void accessibleNames();
+
+private:
+    std::unique_ptr<Tavrolin> window_;
+};
+
+void WindowLayoutTest::initTestCase()
+{
+    window_ = std::make_unique<Tavrolin>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void WindowLayoutTest::captionAndSize()
+{
+    QCOMPARE(window_->objectName(), QStringLiteral("Tavrolin"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("The Tavrolin - Version 1.00 "));
+    QCOMPARE(window_->size(), QSize(484, 332)); // 7260 x 4980 twips
+}
+
+void WindowLayoutTest::everyControlOnce()
+{
+    int controls = 0;
+    for (QWidget *child : window_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue; // the failure balloon is a window of its own
+        ++controls;
+        const QVariant index = child->property("index");
+        const auto inTable = [&](const Row &row) {
+            return child->objectName() == QLatin1String(row.name)
+                && (row.index < 0 ? !index.isValid() : index.toInt() == row.index);
+        };
+        QVERIFY2(std::ranges::count_if(kLayout, inTable) == 1, qPrintable(child->objectName()));
+    }
+    QCOMPARE(controls, 24);
+}
+
+void WindowLayoutTest::controlMatchesTable_data()
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < std::size(kLayout); ++i)
+        QTest::newRow(qPrintable(rowName(kLayout[i]))) << int(i);
+}
+
+void WindowLayoutTest::controlMatchesTable()
+{
+    QFETCH(int, row);
+    const Row &expected = kLayout[row];
+    QWidget *widget = ::control(window_.get(), expected.name, expected.index);
+    QVERIFY(widget);
+
+    auto *label = qobject_cast<QLabel *>(widget);
+    switch (expected.kind) {
+    case Label:
+        QVERIFY(label && label->pixmap().isNull());
+        QVERIFY(label->wordWrap());
+        QCOMPARE(label->alignment(),
+            Qt::AlignTop | (expected.look == Centred ? Qt::AlignHCenter : Qt::AlignLeft));
+        QVERIFY(label->autoFillBackground());
+        break;
+    case TextBox:
+        QVERIFY(qobject_cast<QLineEdit *>(widget));
+        break;
+    case Button: {
+        auto *button = qobject_cast<QPushButton *>(widget);
+        QVERIFY(button);
+        QVERIFY(!button->autoDefault() && !button->isDefault());
+        break;
+    }
+    case Image:
+        QVERIFY(label && !label->pixmap().isNull());
+        break;
+    }
+    QCOMPARE(controlText(widget), QString::fromUtf8(expected.text));
+
+    QVERIFY(expected.left % 15 == 0 && expected.top % 15 == 0);
+    QVERIFY(expected.width % 15 == 0 && expected.height % 15 == 0);
+    QCOMPARE(widget->geometry(),
+        QRect(expected.left / 15, expected.top / 15, expected.width / 15, expected.height / 15));
+
+    const QColor background = expected.background == none
+        ? window_->palette().color(QPalette::Button) // the button face
+        : QColor::fromRgb(QRgb(expected.background));
+    if (expected.kind == Label) {
+        QCOMPARE(widget->palette().color(QPalette::Window), background);
+        const QColor text = expected.textColour == none
+            ? window_->palette().color(QPalette::WindowText)
+            : QColor::fromRgb(QRgb(expected.textColour));
+        QCOMPARE(widget->palette().color(QPalette::WindowText), text);
+    }
+    if (expected.kind == Button)
+        QCOMPARE(widget->palette().color(QPalette::Button), background);
+
+    const QFont font = widget->font();
+    if (expected.look == Heading) {
+        QCOMPARE(font.family(), QStringLiteral("Arial"));
+        QCOMPARE(font.pointSize(), 9);
+        QCOMPARE(font.weight(), QFont::Bold);
+        // Arial is Liberation Sans, through fontconfig's metric aliases.
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+    } else {
+        QCOMPARE(font, window_->font());
+        QCOMPARE(font.pointSize(), 8);
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("MS Sans Serif"));
+    }
+
+    const bool takesFocus = expected.kind == TextBox || expected.kind == Button;
+    QCOMPARE(widget->focusPolicy() != Qt::NoFocus, takesFocus);
+    const QVariant tabIndex = widget->property("tabIndex");
+    if (expected.tabIndex == none)
+        QVERIFY(!tabIndex.isValid());
+    else
+        QCOMPARE(tabIndex.toInt(), expected.tabIndex);
+}
+
+void WindowLayoutTest::boxCoversLabel()
+{
+    // mbstext covers the right-hand 135 twips (9 pixels) of Label1.
+    QWidget *label = ::control(window_.get(), "Label1");
+    QWidget *box = ::control(window_.get(), "mbstext");
+    const QRect overlap = label->geometry().intersected(box->geometry());
+    QCOMPARE(overlap.width(), 9);
+    QCOMPARE(window_->childAt(overlap.center()), box);
+
+    // Every label and the picture lie beneath every box and button.
+    const QObjectList stack = window_->children(); // bottom to top
+    qsizetype highestBelow = -1;
+    qsizetype lowestAbove = stack.size();
+    for (qsizetype i = 0; i < stack.size(); ++i) {
+        auto *widget = qobject_cast<QWidget *>(stack[i]);
+        if (!widget || widget->isWindow())
+            continue;
+        if (qobject_cast<QLabel *>(widget))
+            highestBelow = i;
+        else
+            lowestAbove = std::min(lowestAbove, i);
+    }
+    QVERIFY(highestBelow < lowestAbove);
+}
+
+void WindowLayoutTest::controlsStayOnResizeAndMaximise()
+{
+    QHash<QWidget *, QRect> places;
+    for (QWidget *child : window_->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        places.insert(child, child->geometry());
+
+    const auto checkPlaces = [&] {
+        for (auto place = places.cbegin(); place != places.cend(); ++place)
+            QCOMPARE(place.key()->geometry(), place.value());
+    };
+    window_->resize(300, 200);
+    QTRY_COMPARE(window_->size(), QSize(300, 200));
+    checkPlaces();
+    window_->resize(900, 700);
+    QTRY_COMPARE(window_->size(), QSize(900, 700));
+    checkPlaces();
+    window_->showMaximized();
+    QTRY_VERIFY(window_->isMaximized());
+    checkPlaces();
+    window_->showNormal();
+    window_->resize(484, 332);
+}
+
+void WindowLayoutTest::accessibleNames()
+{
+    const std::pair<const char *, const char *> names[] = {
+        {"mbstext", "Amount to download in megabytes"},
+        {"kbsctext", "Amount to download in kilobytes"},
+        {"spetext", "Internet speed in kilobits per second"},
+        {"kbstext", "Transfer rate in kilobytes per second"},
+        {"sectime", "Download time in seconds"},
+        {"mintime", "Download time in minutes"},
+        {"hrstime", "Download time in hours"},
+        {"kbscmd", "Convert MB's to Kilobytes"},
+        {"Command1", "Convert Internet Speed to Transfer Rate (KB/s)"},
+        {"calcmd", "Calculate"},
+        {"Command2", "Reset"},
+    };
+    for (const auto &[name, spoken] : names) {
+        QAccessibleInterface *access
+            = QAccessible::queryAccessibleInterface(::control(window_.get(), name));
+        QVERIFY2(access, name);
+        QCOMPARE(access->text(QAccessible::Name), QString::fromUtf8(spoken));
+    }
+}
+
+QTEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"
