@@ -12,6 +12,10 @@ packages=(
     fonts-liberation2
     # test: a comma locale, a headless X server, screenshots
     locales-all xvfb xauth x11-utils imagemagick
+    # run: the window's 8-point dialog face (MS Sans Serif clone, /usr/share/wine/fonts)
+    fonts-wine
+    # window tests: clicks on the real window (XTest), accessibility switched on offscreen
+    libx11-dev libxtst-dev qt6-base-private-dev
     # start-up benchmark: the calculators it compares with, its X watcher, a session bus
     x11-apps galculator libx11-dev libxdamage-dev libxcomposite-dev dbus fontconfig
     # fuzz: clang with libFuzzer and the sanitizer run-times
