@@ -25,24 +25,46 @@ struct Decimal
 Decimal toDecimal(double value)
 {
     char text[32]; // "-d.dddddddddddddde-308"
-    const char *end = std::to_chars(
+    const char *const end = std::to_chars(
         text, text + sizeof text, value, std::chars_format::scientific, kSignificantDigits - 1)
-                          .ptr;
-    Decimal decimal {};
+                                .ptr;
+    Decimal decimal;
     const char *p = text;
     decimal.negative = *p == '-';
     if (decimal.negative)
         ++p;
     decimal.digits[0] = *p;
     p += 2; // the digit and the point
-    for (int i = 1; i < kSignificantDigits; ++i)
-        decimal.digits[i] = *p++;
-    ++p; // 'e'
+    std::copy_n(p, kSignificantDigits - 1, decimal.digits + 1);
+    p += kSignificantDigits; // the digits and the 'e'
     const bool exponentNegative = *p++ == '-';
-    std::from_chars(p, end, decimal.exponent);
+    decimal.exponent = 0;
+    for (; p != end; ++p)
+        decimal.exponent = decimal.exponent * 10 + (*p - '0');
     if (exponentNegative)
         decimal.exponent = -decimal.exponent;
     return decimal;
+}
+
+// Fills a string whose length was worked out in advance.
+class Filler
+{
+public:
+    explicit Filler(std::string &text)
+        : m_out(text.data())
+    { }
+    void put(char c) { *m_out++ = c; }
+    void put(std::string_view s) { m_out = std::copy(s.begin(), s.end(), m_out); }
+    void put(const char *from, int count) { m_out = std::copy_n(from, count, m_out); }
+    void repeat(char c, int count) { m_out = std::fill_n(m_out, count, c); }
+
+private:
+    char *m_out;
+};
+
+std::size_t size(int count)
+{
+    return static_cast<std::size_t>(count);
 }
 
 std::string nonFiniteText(double value)
@@ -68,7 +90,8 @@ std::string formatFixed(double value, std::string_view decimalSeparator)
 
     // The value counted in hundredths, as decimal digits, after three zeros
     // that give room for a carry and for "0.0x".
-    char hundredths[3 + 309 + 2] = {'0', '0', '0'};
+    char hundredths[3 + 309 + 2]; // not zero-filled: that would cost as much as the rest
+    hundredths[0] = hundredths[1] = hundredths[2] = '0';
     int length = 3;
     const int width = decimal.exponent + 3; // digits down to the hundredths
     for (int i = 0; i < width; ++i)
@@ -81,20 +104,21 @@ std::string formatFixed(double value, std::string_view decimalSeparator)
         ++hundredths[i];
     }
 
-    int first = 0;
+    int first = 0; // drop leading zeros, keeping "0.00"
     while (first < length - 3 && hundredths[first] == '0')
         ++first;
-    bool nonZero = false;
-    for (int i = first; i < length; ++i)
-        nonZero = nonZero || hundredths[i] != '0';
+    const bool nonZero = hundredths[first] != '0' || hundredths[length - 2] != '0'
+        || hundredths[length - 1] != '0';
+    const bool minus = decimal.negative && nonZero;
+    const int integerDigits = length - 2 - first;
 
-    std::string text;
-    text.reserve(static_cast<std::size_t>(length - first) + decimalSeparator.size() + 1);
-    if (decimal.negative && nonZero)
-        text += '-';
-    text.append(hundredths + first, hundredths + length - 2);
-    text += decimalSeparator;
-    text.append(hundredths + length - 2, hundredths + length);
+    std::string text(size(minus + integerDigits + 2) + decimalSeparator.size(), '\0');
+    Filler out(text);
+    if (minus)
+        out.put('-');
+    out.put(hundredths + first, integerDigits);
+    out.put(decimalSeparator);
+    out.put(hundredths + length - 2, 2);
     return text;
 }
 
@@ -108,39 +132,54 @@ std::string formatGeneral(double value, std::string_view decimalSeparator)
     int count = kSignificantDigits;
     while (decimal.digits[count - 1] == '0')
         --count;
-    const char *digits = decimal.digits;
+    const char *const digits = decimal.digits;
     const int exponent = decimal.exponent;
+    const std::size_t separator = decimalSeparator.size();
+    const int sign = decimal.negative ? 1 : 0;
 
     std::string text;
-    if (decimal.negative)
-        text += '-';
     if (exponent < -4 || exponent >= kSignificantDigits) {
-        text += digits[0];
-        if (count > 1) {
-            text += decimalSeparator;
-            text.append(digits + 1, digits + count);
-        }
-        text += exponent < 0 ? "E-" : "E+";
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            text += '0';
-        char exponentDigits[4];
-        text.append(
-            exponentDigits, std::to_chars(exponentDigits, exponentDigits + 4, magnitude).ptr);
+        const int exponentDigits = magnitude < 100 ? 2 : 3;
+        text.resize(size(sign + count + 2 + exponentDigits) + (count > 1 ? separator : 0));
+        Filler out(text);
+        if (sign)
+            out.put('-');
+        out.put(digits[0]);
+        if (count > 1) {
+            out.put(decimalSeparator);
+            out.put(digits + 1, count - 1);
+        }
+        out.put('E');
+        out.put(exponent < 0 ? '-' : '+');
+        if (exponentDigits == 3)
+            out.put(static_cast<char>('0' + magnitude / 100));
+        out.put(static_cast<char>('0' + magnitude / 10 % 10));
+        out.put(static_cast<char>('0' + magnitude % 10));
     } else if (exponent >= 0) {
         const int integerDigits = exponent + 1;
-        text.append(digits, digits + std::min(count, integerDigits));
-        if (count < integerDigits)
-            text.append(static_cast<std::size_t>(integerDigits - count), '0');
-        if (count > integerDigits) {
-            text += decimalSeparator;
-            text.append(digits + integerDigits, digits + count);
+        const int fractionDigits = std::max(count - integerDigits, 0);
+        text.resize(
+            size(sign + integerDigits + fractionDigits) + (fractionDigits > 0 ? separator : 0));
+        Filler out(text);
+        if (sign)
+            out.put('-');
+        out.put(digits, std::min(count, integerDigits));
+        out.repeat('0', integerDigits - std::min(count, integerDigits));
+        if (fractionDigits > 0) {
+            out.put(decimalSeparator);
+            out.put(digits + integerDigits, fractionDigits);
         }
     } else {
-        text += '0';
-        text += decimalSeparator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text.append(digits, digits + count);
+        const int zeros = -exponent - 1; // between the separator and the digits
+        text.resize(size(sign + 1 + zeros + count) + separator);
+        Filler out(text);
+        if (sign)
+            out.put('-');
+        out.put('0');
+        out.put(decimalSeparator);
+        out.repeat('0', zeros);
+        out.put(digits, count);
     }
     return text;
 }

@@ -224,8 +224,10 @@ double parseNumber(std::string_view text)
     if (start < text.size() && text[start] == '&')
         return parseRadixOrZero(text, start);
 
-    // The common case, a number with no blank inside and an "E" exponent, goes
-    // to from_chars as it stands. Anything else takes the general path.
+    // The common case goes to from_chars as it stands: a number that starts
+    // with a digit or a period (from_chars would also take "inf" and "nan"),
+    // and that ends where dropping blanks could not make it go on: not at a
+    // blank, and not at an exponent letter ("1D3", "1E 3").
     const char *first = text.data() + start;
     const char *const last = text.data() + text.size();
     const char *p = first;
@@ -234,39 +236,13 @@ double parseNumber(std::string_view text)
             first = p + 1; // from_chars rejects a '+'
         ++p;
     }
-    const char *const integerDigits = p;
-    while (p != last && isDigit(*p))
-        ++p;
-    bool anyDigit = p != integerDigits;
-    if (p != last && *p == '.') {
-        const char *const fractionDigits = ++p;
-        while (p != last && isDigit(*p))
-            ++p;
-        anyDigit = anyDigit || p != fractionDigits;
+    if (p != last && (isDigit(*p) || *p == '.')) {
+        double value = 0;
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (error == std::errc() && (end == last || !(isBlank(*end) || isExponentLetter(*end))))
+            return value;
     }
-    if (p != last && isBlank(*p))
-        return parseDecimalSlow(text, start);
-    if (!anyDigit)
-        return 0.0;
-    if (p != last && isExponentLetter(*p)) {
-        const char *q = p + 1;
-        if (q != last && (*q == '+' || *q == '-'))
-            ++q;
-        if (q != last && (isBlank(*q) || (isDigit(*q) && (*p | 0x20) == 'd')))
-            return parseDecimalSlow(text, start);
-        if (q != last && isDigit(*q)) {
-            p = q;
-            while (p != last && isDigit(*p))
-                ++p;
-            if (p != last && isBlank(*p))
-                return parseDecimalSlow(text, start);
-        }
-    }
-
-    double value = 0;
-    if (std::from_chars(first, p, value).ec == std::errc::result_out_of_range)
-        return parseDecimalSlow(text, start);
-    return value;
+    return parseDecimalSlow(text, start);
 }
 
 } // namespace calc

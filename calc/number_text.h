@@ -20,8 +20,9 @@ namespace calc {
 //   no mantissa digit. An exponent letter with no digit after it ("5E",
 //   "5E+") is not part of the number: "5E" reads as 5.
 // - "&H" or "&O" with no digit after it reads as 0. Beyond hexadecimal
-//   FFFFFFFF the value is the plain unsigned whole number, read exactly as
-//   far as a double holds it (a 33-bit or longer value is not wrapped).
+//   FFFFFFFF the value is the plain unsigned whole number, rounded to the
+//   nearest double (a 33-bit or longer value is not wrapped).
+// - A period needs no digit after it: "5." reads as 5 and "5.e3" as 5000.
 double parseNumber(std::string_view text);
 
 // The two-decimal "Fixed" display: rounded to 15 significant digits, then to
