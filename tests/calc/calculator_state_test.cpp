@@ -118,21 +118,6 @@ TEST(Actions, CalculateTimes)
     }
 }
 
-TEST(Actions, OverloadsWithoutErrorAgree)
-{
-    CalculatorState state {"700", "0", "512", "0", "", "", ""};
-    EXPECT_TRUE(calc::convertMegabytes(state));
-    EXPECT_TRUE(calc::convertSpeed(state));
-    EXPECT_TRUE(calc::calculateTimes(state));
-    EXPECT_EQ(state.sectime, "11468.80");
-    state.kbstext = "0";
-    EXPECT_FALSE(calc::calculateTimes(state));
-    EXPECT_EQ(state.sectime, "11468.80");
-    state.mbstext = state.spetext = "1e400";
-    EXPECT_FALSE(calc::convertMegabytes(state));
-    EXPECT_FALSE(calc::convertSpeed(state));
-}
-
 TEST(Actions, StartAndReset)
 {
     const CalculatorState start {"", "0", "", "0", "", "", ""};
