@@ -18,11 +18,16 @@
 
 namespace {
 
-double nowMs()
+double clockMs(clockid_t clock)
 {
     timespec ts {};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
+    clock_gettime(clock, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+}
+
+double nowMs()
+{
+    return clockMs(CLOCK_MONOTONIC);
 }
 
 bool hasArgument(int argc, char **argv, const char *wanted)
@@ -44,14 +49,18 @@ struct Timeline
     double exposeMs = -1;
     double paintMs = -1;
     double paintedMs = -1;
+    // CPU time of the main thread at main and once the first paint is flushed.
+    double mainCpuMs = 0;
+    double paintedCpuMs = -1;
 
     void print() const
     {
         std::fprintf(stderr,
             "main %.1f  QApplication %.1f  built %.1f  show %.1f  expose %.1f  "
-            "paint %.1f  flushed %.1f (ms)\n",
+            "paint %.1f  flushed %.1f  cpu-at-main %.1f  cpu-main-to-flushed %.1f (ms)\n",
             mainMs - originMs, applicationMs - originMs, builtMs - originMs, shownMs - originMs,
-            exposeMs - originMs, paintMs - originMs, paintedMs - originMs);
+            exposeMs - originMs, paintMs - originMs, paintedMs - originMs, mainCpuMs,
+            paintedCpuMs - mainCpuMs);
     }
 };
 
@@ -74,6 +83,7 @@ protected:
             // Runs once the paint in progress has been flushed to the window.
             QTimer::singleShot(0, this, [this] {
                 m_timeline.paintedMs = nowMs();
+                m_timeline.paintedCpuMs = clockMs(CLOCK_THREAD_CPUTIME_ID);
                 m_timeline.print();
                 if (m_quit)
                     QCoreApplication::quit();
@@ -93,6 +103,7 @@ int main(int argc, char *argv[])
 {
     Timeline timeline;
     timeline.mainMs = nowMs();
+    timeline.mainCpuMs = clockMs(CLOCK_THREAD_CPUTIME_ID);
     const char *origin = std::getenv("STARTUP_WATCHER_START_MS");
     timeline.originMs = origin != nullptr ? std::atof(origin) : timeline.mainMs;
 
