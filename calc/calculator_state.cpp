@@ -75,13 +75,16 @@ bool calculateTimes(CalculatorState &state, ActionError &error)
 
 bool resetAll(CalculatorState &state)
 {
-    state.kbsctext = "0";
-    state.spetext = "";
-    state.kbstext = "0";
-    state.mbstext = "";
-    state.hrstime = "";
-    state.mintime = "";
-    state.sectime = "";
+    // The starting texts are the defaults of a fresh state, written back in
+    // the order the window shows them being cleared.
+    const CalculatorState start;
+    state.kbsctext = start.kbsctext;
+    state.spetext = start.spetext;
+    state.kbstext = start.kbstext;
+    state.mbstext = start.mbstext;
+    state.hrstime = start.hrstime;
+    state.mintime = start.mintime;
+    state.sectime = start.sectime;
     return true;
 }
 
