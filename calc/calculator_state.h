@@ -10,13 +10,13 @@ namespace calc {
 // Default-initialised to the starting texts.
 struct CalculatorState
 {
-    std::string mbstext;        // amount to download, megabytes
+    std::string mbstext; // amount to download, megabytes
     std::string kbsctext = "0"; // the same amount, kilobytes
-    std::string spetext;        // line speed, kilobits per second
-    std::string kbstext = "0";  // transfer rate, kilobytes per second
-    std::string sectime;        // download time, seconds
-    std::string mintime;        // download time, minutes
-    std::string hrstime;        // download time, hours
+    std::string spetext; // line speed, kilobits per second
+    std::string kbstext = "0"; // transfer rate, kilobytes per second
+    std::string sectime; // download time, seconds
+    std::string mintime; // download time, minutes
+    std::string hrstime; // download time, hours
 
     bool operator==(const CalculatorState &) const = default;
 };
@@ -26,7 +26,7 @@ struct CalculatorState
 enum class Failure {
     None,
     ZeroTransferRate, // the transfer rate reads as 0: the time is undefined
-    InputOutOfRange,  // an input box holds a number beyond the range of a double
+    InputOutOfRange, // an input box holds a number beyond the range of a double
     ResultOutOfRange, // the result lies beyond the range of a double
 };
 
@@ -44,9 +44,9 @@ struct ActionError
 // Each returns whether the action completed; the overloads with an
 // ActionError also say why not (and reset it to no error on success).
 bool convertMegabytes(CalculatorState &state); // mbstext -> kbsctext
-bool convertSpeed(CalculatorState &state);     // spetext -> kbstext
-bool calculateTimes(CalculatorState &state);   // kbsctext, kbstext -> sec/min/hrs
-bool resetAll(CalculatorState &state);         // all seven back to the start
+bool convertSpeed(CalculatorState &state); // spetext -> kbstext
+bool calculateTimes(CalculatorState &state); // kbsctext, kbstext -> sec/min/hrs
+bool resetAll(CalculatorState &state); // all seven back to the start
 
 bool convertMegabytes(CalculatorState &state, ActionError &error);
 bool convertSpeed(CalculatorState &state, ActionError &error);
