@@ -18,6 +18,8 @@ packages=(
     libx11-dev libxtst-dev qt6-base-private-dev
     # start-up benchmark: the calculators it compares with, its X watcher, a session bus
     x11-apps galculator libx11-dev libxdamage-dev libxcomposite-dev dbus fontconfig
+    # memory check of the window tests
+    valgrind
     # fuzz: clang with libFuzzer and the sanitizer run-times
     clang-14 libclang-rt-14-dev
     # packaging: the Windows resource read back, the icon, the desktop and AppStream
