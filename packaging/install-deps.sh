@@ -16,6 +16,8 @@ packages=(
     fonts-wine
     # window tests: clicks on the real window (XTest), accessibility switched on offscreen
     libx11-dev libxtst-dev qt6-base-private-dev
+    # build: the window writes its icon to the X server itself (XCB)
+    libxcb1-dev
     # start-up benchmark: the calculators it compares with, its X watcher, a session bus
     x11-apps galculator libx11-dev libxdamage-dev libxcomposite-dev dbus fontconfig
     # memory check of the window tests

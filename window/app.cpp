@@ -1,8 +1,8 @@
 #include "main_window.h"
 #include "version.h"
+#include "window_icon.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <clocale>
 
@@ -11,11 +11,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tavrolin::productName));
     QApplication::setApplicationVersion(QString::fromUtf8(tavrolin::versionText));
-    // The program's icon at every size it ships, from the resources linked in by packaging/.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/tavrolin-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
     // Lets the desktop match the window to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(tavrolin::desktopFileName));
 #ifdef Q_OS_WIN
@@ -24,6 +19,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_ALL, "");
 #endif
     Tavrolin window;
+    tavrolin::setProgramIcon(window);
     window.show();
     return app.exec();
 }

@@ -1,11 +1,13 @@
 #include "main_window.h"
 
+#include "baked_assets.h"
 #include "control_table.h"
 #include "failure_balloon.h"
 #include "version.h"
 #include "window_fonts.h"
 #include "wrapping_button.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -19,6 +21,14 @@ using tavrolin::ControlKind;
 using tavrolin::ControlRow;
 
 namespace {
+
+// The picture, decoded from its JPEG when the program was built.
+QPixmap modemPicture()
+{
+    const tavrolin::baked::BakedPicture &picture = tavrolin::baked::picture;
+    const auto *pixels = reinterpret_cast<const uchar *>(picture.pixels);
+    return QPixmap::fromImage(QImage(pixels, picture.width, picture.height, QImage::Format_RGB32));
+}
 
 QWidget *createControl(const ControlRow &row, QWidget *window)
 {
@@ -36,7 +46,7 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
     }
     case ControlKind::Image: {
         auto *picture = new QLabel(window);
-        picture->setPixmap(QPixmap(QStringLiteral(":/pictures/modem.jpg")));
+        picture->setPixmap(modemPicture());
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2); // the picture's own size inside a two-pixel border
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,10 +1,11 @@
 // Start-up timeline of the calculator, or with --empty of the empty window: when main ran, when
-// QApplication was built, the window built, show() done, the window first exposed, its first
-// paint begun and that paint flushed. Printed to standard error in ms: under startup_watcher from
-// its fork (STARTUP_WATCHER_START_MS), otherwise from main. With --quit the program ends after
-// its first paint, otherwise it runs until closed.
+// QApplication was built, the window built (given its icon, as the program does), show() done,
+// the window first exposed, its first paint begun and that paint flushed. Printed to standard
+// error in ms: under startup_watcher from its fork (STARTUP_WATCHER_START_MS), otherwise from
+// main. With --quit the program ends after its first paint, otherwise it runs until closed.
 
 #include "main_window.h"
+#include "window_icon.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -119,6 +120,7 @@ int main(int argc, char *argv[])
         empty.resize(484, 332);
     } else {
         calculator = new Tavrolin;
+        tavrolin::setProgramIcon(*calculator);
         window = calculator;
     }
     timeline.builtMs = nowMs();

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real program on a private X server: it maps a window with the right title
-# and client area, survives a click on "Calculate" at start (a transfer rate of
-# 0, told in a balloon), and ends promptly with status 0 when the window closes.
+# The real program on a private X server: it maps a window with the right title,
+# client area and icon sizes, survives a click on "Calculate" at start (a transfer
+# rate of 0, told in a balloon), and ends promptly with status 0 when the window
+# closes.
 #   real_window_test.sh PROGRAM X_WINDOW_DRIVER
 set -euo pipefail
 program=$1
@@ -37,6 +38,13 @@ WM_NAME = "The Tavrolin - Version 1.00 "'
 size=$(xwininfo -id "$window" |
     awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$size" = 484x332 ] || fail "client area is $size, not 484x332"
+
+# The window manager finds the program's icon at every size it ships.
+icons=$(xprop -len 1000000 -id "$window" _NET_WM_ICON |
+    grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+all_sizes="Icon (16 x 16) Icon (24 x 24) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) "
+all_sizes+="Icon (128 x 128) Icon (256 x 256) "
+[ "$icons" = "$all_sizes" ] || fail "the window icon has the sizes: $icons"
 
 # No window manager here: activate the window ourselves, then click the middle
 # of "Calculate" (left 240, top 272, 137 x 41 pixels).
