@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Measures time to map, time to first paint and memory of the calculator against an empty Qt
 # window (the floor) and two other calculators, each started RUNS times under a private Xvfb.
+# The floor with one label ("floor+text") shows what drawing any text adds by itself.
 #
 #   bench/startup/measure.sh [BUILD_DIR]      (default: build-perf, configured Release)
 #
 # Environment: RUNS (counted runs per program, default 15), WARMUPS (default 3),
-# RAW_RESULTS (file to keep the per-run figures in), NO_BUILD=1 (use the build as it is).
+# RAW_RESULTS (file to keep the per-run figures in), NO_BUILD=1 (use the build as it is),
+# EXTRA="name=program ..." (more programs to measure in the same run, such as an earlier
+# build of the calculator).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -18,7 +21,7 @@ if [ -z "${NO_BUILD:-}" ]; then
     if [ ! -f "$build/CMakeCache.txt" ]; then
         cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
     fi
-    wanted=(empty_window startup_watcher)
+    wanted=(empty_window label_window startup_watcher)
     targets=$(cmake --build "$build" --target help)
     if grep -q '^tavrolin:' <<<"$targets"; then
         wanted+=(tavrolin)
@@ -102,14 +105,18 @@ fc-match sans-serif >/dev/null
 
 load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
 
-names=(floor)
-commands=("$build/bench/startup/empty_window")
+names=(floor floor+text)
+commands=("$build/bench/startup/empty_window" "$build/bench/startup/label_window")
 if [ -x "$build/window/tavrolin" ]; then
     names+=(ours)
     commands+=("$build/window/tavrolin")
 else
     echo "note: $build/window/tavrolin is not built; measuring without it" >&2
 fi
+for extra in ${EXTRA:-}; do
+    names+=("${extra%%=*}")
+    commands+=("${extra#*=}")
+done
 for peer in xcalc galculator; do
     if command -v "$peer" >/dev/null; then
         names+=("$peer")
