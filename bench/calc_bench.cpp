@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <string_view>
@@ -150,6 +151,57 @@ void parseLongDigits(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(parseLongDigits)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Complexity(benchmark::oN);
+
+// Texts of the size a user could paste into a box, one kind of character each: the parse
+// of 10 MiB must stay well under 100 ms and grow linearly. Digits ("0." then random digits)
+// and blanks (then "12") are walked to their end; letters end the number at once.
+enum class Fill { Digits, Blanks, Letters };
+
+std::string largeText(Fill fill, std::size_t size)
+{
+    switch (fill) {
+    case Fill::Digits: {
+        std::mt19937 random(11);
+        std::string text = "0.";
+        text.reserve(size);
+        while (text.size() < size)
+            text += char('0' + random() % 10);
+        return text;
+    }
+    case Fill::Blanks: {
+        std::string text;
+        text.reserve(size + 2);
+        while (text.size() + 3 <= size)
+            text += " \t\n";
+        return text + "12";
+    }
+    case Fill::Letters:
+        break;
+    }
+    return std::string(size, 'x');
+}
+
+void parseLargeText(benchmark::State &state, Fill fill)
+{
+    const std::string text = largeText(fill, static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calc::parseNumber(text));
+    state.SetComplexityN(state.range(0));
+    if (fill != Fill::Letters) // the only kind read to its end
+        state.SetBytesProcessed(state.iterations() * state.range(0));
+}
+constexpr std::int64_t kMiB = 1 << 20;
+BENCHMARK_CAPTURE(parseLargeText, digits, Fill::Digits)
+    ->Arg(kMiB)
+    ->Arg(10 * kMiB)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(parseLargeText, blanks, Fill::Blanks)
+    ->Arg(kMiB)
+    ->Arg(10 * kMiB)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(parseLargeText, letters, Fill::Letters)->Arg(kMiB)->Arg(10 * kMiB);
 
 } // namespace
 

@@ -303,7 +303,8 @@ void HostileInputTest::keepsWorkingAfterwards()
     QTest::keyClicks(find("spetext"), "512");
     for (const char *button : {"kbscmd", "Command1", "calcmd"})
         QTest::mouseClick(find(button), Qt::LeftButton);
-    QCOMPARE(texts(), QStringList({"700", "716800", "512", "62.50", "11468.80", "191.15", "3.19"}));
+    const QStringList results = {"700", "716800", "512", "62.50", "11468.80", "191.15", "3.19"};
+    QCOMPARE(texts(), results);
     QVERIFY(!balloonShown());
 }
 
