@@ -55,7 +55,8 @@ const Outcome kOutcomes[] = {
 const Outcome &outcomeFor(double reading)
 {
     const auto *found = std::ranges::find(kOutcomes, reading, &Outcome::reading);
-    Q_ASSERT(found != std::end(kOutcomes));
+    if (found == std::end(kOutcomes))
+        qFatal("no outcome for a text that reads as %g", reading);
     return *found;
 }
 
