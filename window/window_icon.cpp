@@ -41,7 +41,7 @@ void releasePages(std::span<const std::uint32_t> data)
 
 // On X11 the icon is the window's _NET_WM_ICON property. Given a QIcon, Qt keeps every size as a
 // premultiplied pixmap and at show() converts each back into that property, which took about
-// 9 ms of the start-up for the seven sizes; the baked property is written as it is instead.
+// 8 ms of the start-up for the seven sizes; the baked property is written as it is instead.
 bool setX11Icon(QWidget &window)
 {
     // Other platforms may answer for X11 too (offscreen does, with no connection).
