@@ -17,9 +17,6 @@
 
 namespace {
 
-const char *const kStateControls[]
-    = {"mbstext", "kbsctext", "spetext", "kbstext", "sectime", "mintime", "hrstime"};
-const QStringList kStart = {"", "0", "", "0", "", "", ""};
 // The other boxes hold these while one box holds a hostile text; each button
 // then has a known result from them: 1 MB is "1024" kB, 8.192 kbit/s is "1.00"
 // kB/s, and 3600 kB at 1 kB/s is an hour. The labels start as "r" so that a
@@ -144,26 +141,12 @@ void HostileInputTest::cleanupTestCase()
 
 QStringList HostileInputTest::texts() const
 {
-    QStringList result;
-    for (const char *name : kStateControls) {
-        QWidget *widget = find(name);
-        if (auto *box = qobject_cast<QLineEdit *>(widget))
-            result << box->text();
-        else
-            result << qobject_cast<QLabel *>(widget)->text();
-    }
-    return result;
+    return stateTexts(window_);
 }
 
 void HostileInputTest::setTexts(const QStringList &texts)
 {
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        QWidget *widget = find(kStateControls[i]);
-        if (auto *box = qobject_cast<QLineEdit *>(widget))
-            box->setText(texts[i]);
-        else
-            qobject_cast<QLabel *>(widget)->setText(texts[i]);
-    }
+    setStateTexts(window_, texts);
 }
 
 bool HostileInputTest::balloonShown() const

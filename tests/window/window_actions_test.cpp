@@ -18,11 +18,6 @@
 
 namespace {
 
-// The seven texts of the state controls, in this order.
-const char *const kStateControls[]
-    = {"mbstext", "kbsctext", "spetext", "kbstext", "sectime", "mintime", "hrstime"};
-const QStringList kStart = {"", "0", "", "0", "", "", ""};
-
 // Records which controls announced a new value, in order.
 QStringList valueAnnouncements;
 
@@ -90,27 +85,12 @@ void WindowActionsTest::cleanup()
 
 QStringList WindowActionsTest::texts() const
 {
-    QStringList result;
-    for (const char *name : kStateControls) {
-        QWidget *widget = find(name);
-        if (auto *box = qobject_cast<QLineEdit *>(widget))
-            result << box->text();
-        else
-            result << qobject_cast<QLabel *>(widget)->text();
-    }
-    return result;
+    return stateTexts(window_.get());
 }
 
-// Puts texts straight into the controls, as if they had been there before.
 void WindowActionsTest::setTexts(const QStringList &texts)
 {
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        QWidget *widget = find(kStateControls[i]);
-        if (auto *box = qobject_cast<QLineEdit *>(widget))
-            box->setText(texts[i]);
-        else
-            qobject_cast<QLabel *>(widget)->setText(texts[i]);
-    }
+    setStateTexts(window_.get(), texts);
 }
 
 QWidget *WindowActionsTest::balloon() const
