@@ -30,7 +30,7 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2 fonts-wine; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
     grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "the package does not depend on $need"
 done
 

@@ -2,9 +2,9 @@
 // and writes their pixels as C++ arrays, so that the program starts without loading an image
 // format plugin or decoding anything.
 //
-//   tavrolin_asset_baker OUTPUT.cpp PICTURE.jpg ICON-16.png ICON-24.png ...
+//   tavrolin_asset_baker OUTPUT.cpp PICTURE.jpg PICTURE@2x.jpg ICON-16.png ICON-24.png ...
 //
-// The picture becomes rows of 0xffRRGGBB (QImage::Format_RGB32). The icons, in the order given,
+// Each picture becomes rows of 0xffRRGGBB (QImage::Format_RGB32). The icons, in the order given,
 // become one array in the layout of the X11 _NET_WM_ICON property: width, height, then
 // width * height 0xAARRGGBB pixels, not premultiplied (QImage::Format_ARGB32).
 
@@ -57,8 +57,8 @@ void writeArray(
 
 int main(int argc, char *argv[])
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: %s OUTPUT.cpp PICTURE ICON...\n", argv[0]);
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s OUTPUT.cpp PICTURE PICTURE@2x ICON...\n", argv[0]);
         return 2;
     }
     QCoreApplication application(argc, argv); // finds the image format plugins
@@ -66,9 +66,12 @@ int main(int argc, char *argv[])
     const QImage picture = decode(argv[2], QImage::Format_RGB32);
     std::vector<std::uint32_t> picturePixels;
     appendPixels(picturePixels, picture);
+    const QImage picture2x = decode(argv[3], QImage::Format_RGB32);
+    std::vector<std::uint32_t> picture2xPixels;
+    appendPixels(picture2xPixels, picture2x);
 
     std::vector<std::uint32_t> icon;
-    for (int i = 3; i < argc; ++i) {
+    for (int i = 4; i < argc; ++i) {
         const QImage image = decode(argv[i], QImage::Format_ARGB32);
         icon.push_back(static_cast<std::uint32_t>(image.width()));
         icon.push_back(static_cast<std::uint32_t>(image.height()));
@@ -80,10 +83,13 @@ int main(int argc, char *argv[])
            "#include \"baked_assets.h\"\n\n"
            "namespace tavrolin::baked {\n\nnamespace {\n";
     writeArray(out, "constexpr std::uint32_t picturePixels[]", picturePixels);
+    writeArray(out, "constexpr std::uint32_t picture2xPixels[]", picture2xPixels);
     writeArray(out, "constexpr std::uint32_t iconData[]", icon);
     out << "} // namespace\n\n"
         << "const BakedPicture picture = {" << picture.width() << ", " << picture.height()
         << ", picturePixels};\n"
+        << "const BakedPicture picture2x = {" << picture2x.width() << ", " << picture2x.height()
+        << ", picture2xPixels};\n"
         << "const std::span<const std::uint32_t> windowIcon = iconData;\n\n"
            "} // namespace tavrolin::baked\n";
     out.close();

@@ -15,8 +15,10 @@ struct BakedPicture
     const std::uint32_t *pixels; // rows of 0xffRRGGBB, as QImage::Format_RGB32
 };
 
-// The picture of Image1: assets/modem.jpg as Qt decodes it.
+// The picture of Image1: assets/modem.jpg as Qt decodes it, and the same drawing at twice the
+// size (assets/modem@2x.jpg) for screens with more than one pixel to each of the window's.
 extern const BakedPicture picture;
+extern const BakedPicture picture2x;
 
 // The program icon at every size it ships, smallest first, in the layout of the X11
 // _NET_WM_ICON property: width, height, then width * height 0xAARRGGBB pixels (straight

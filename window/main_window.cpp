@@ -4,9 +4,12 @@
 #include "control_table.h"
 #include "failure_balloon.h"
 #include "version.h"
+#include "window_colours.h"
 #include "window_fonts.h"
 #include "wrapping_button.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,12 +25,23 @@ using tavrolin::ControlRow;
 
 namespace {
 
-// The picture, decoded from its JPEG when the program was built.
-QPixmap modemPicture()
+// The picture, decoded from its JPEGs when the program was built: drawn at 100 x 120 pixels,
+// from the picture drawn at twice that size where the screen has more than one pixel to each.
+QPixmap modemPicture(qreal pixelRatio)
 {
-    const tavrolin::baked::BakedPicture &picture = tavrolin::baked::picture;
-    const auto *pixels = reinterpret_cast<const uchar *>(picture.pixels);
-    return QPixmap::fromImage(QImage(pixels, picture.width, picture.height, QImage::Format_RGB32));
+    using tavrolin::baked::BakedPicture;
+    const auto image = [](const BakedPicture &picture) {
+        return QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
+            picture.height, QImage::Format_RGB32);
+    };
+    if (pixelRatio <= 1)
+        return QPixmap::fromImage(image(tavrolin::baked::picture));
+    const QSize size = image(tavrolin::baked::picture).size();
+    QPixmap sharp = QPixmap::fromImage(
+        image(tavrolin::baked::picture2x)
+            .scaled(size * pixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    sharp.setDevicePixelRatio(pixelRatio);
+    return sharp;
 }
 
 QWidget *createControl(const ControlRow &row, QWidget *window)
@@ -42,11 +56,13 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         auto *button = new tavrolin::WrappingButton(QString::fromUtf8(row.text), window);
         button->setAutoDefault(false); // Enter in a box presses nothing
         button->setDefault(false);
+        if (row.background)
+            button->setFaceColour(QColor::fromRgb(*row.background));
         return button;
     }
     case ControlKind::Image: {
         auto *picture = new QLabel(window);
-        picture->setPixmap(modemPicture());
+        picture->setPixmap(modemPicture(window->devicePixelRatioF()));
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setLineWidth(2); // the picture's own size inside a two-pixel border
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -62,24 +78,10 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
     // Text starts at the top, as on the platform the layout was drawn for.
     label->setAlignment(Qt::AlignTop | (row.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     label->setAutoFillBackground(true);
+    // Its own ground and text colours, not the window's ground (the button face).
+    label->setBackgroundRole(QPalette::Window);
+    label->setForegroundRole(QPalette::WindowText);
     return label;
-}
-
-void paint(QWidget *control, const ControlRow &row, const QPalette &windowPalette)
-{
-    QPalette palette = control->palette();
-    if (row.kind == ControlKind::CommandButton) {
-        if (row.background)
-            palette.setColor(QPalette::Button, QColor::fromRgb(*row.background));
-    } else if (row.kind == ControlKind::Label) {
-        // Labels are opaque, on the button face unless they have a colour of their own.
-        const QColor face = windowPalette.color(QPalette::Button);
-        palette.setColor(
-            QPalette::Window, row.background ? QColor::fromRgb(*row.background) : face);
-        if (row.textColour)
-            palette.setColor(QPalette::WindowText, QColor::fromRgb(*row.textColour));
-    }
-    control->setPalette(palette);
 }
 
 QString failureMessage(calc::Failure failure)
@@ -135,10 +137,17 @@ Tavrolin::Tavrolin(QWidget *parent)
         QStringLiteral("The %1 - Version %2 ")
             .arg(QLatin1String(tavrolin::productName), QLatin1String(tavrolin::versionText)));
     setAccessibleDescription(QString::fromUtf8(tavrolin::description));
-    setFont(tavrolin::dialogFont());
+    // A form's ground is the button face, as its labels' are; schemes where the two differ
+    // would otherwise show each label as a patch.
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true); // a window otherwise fills with QPalette::Window regardless
     resize(484, 332); // client area; the window system adds its frame and picks the place
 
     buildControls();
+    fitFonts();
+    applyColours();
+    for (const Binding &binding : bindings_)
+        display(binding.text); // the state's starting texts
     balloon_ = new tavrolin::FailureBalloon(this);
 }
 
@@ -148,17 +157,16 @@ void Tavrolin::buildControls()
 {
     std::vector<std::pair<int, QWidget *>> focusOrder;
     auto binding = bindings_.begin();
+    auto placed = controls_.begin();
     for (const ControlRow &row : tavrolin::controlTable()) {
         QWidget *control = createControl(row, this);
+        *placed++ = control;
         control->setObjectName(QString::fromUtf8(row.name));
         if (row.index >= 0)
             control->setProperty("index", row.index);
         if (row.tabIndex >= 0)
             control->setProperty("tabIndex", row.tabIndex);
         control->setGeometry(row.place.pixels());
-        if (row.heading)
-            control->setFont(tavrolin::headingFont());
-        paint(control, row, palette());
         if (row.accessibleName)
             control->setAccessibleName(QString::fromUtf8(row.accessibleName));
 
@@ -167,10 +175,8 @@ void Tavrolin::buildControls()
         else
             focusOrder.emplace_back(row.tabIndex, control);
 
-        if (row.stateText) {
+        if (row.stateText)
             *binding++ = {row.stateText, control};
-            display(row.stateText);
-        }
     }
     Q_ASSERT(binding == bindings_.end());
 
@@ -187,6 +193,48 @@ void Tavrolin::buildControls()
         &Tavrolin::calculate);
     connect(findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked, this,
         &Tavrolin::reset);
+}
+
+// The faces the window gets need not be as narrow as the layout was drawn for: each of the two
+// is narrowed just enough that every caption in it shows whole.
+void Tavrolin::fitFonts()
+{
+    std::vector<tavrolin::Caption> plain;
+    std::vector<tavrolin::Caption> headings;
+    const auto rows = tavrolin::controlTable();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlRow &row = rows[i];
+        if (!*row.text)
+            continue;
+        QWidget *control = controls_[i];
+        const auto *button = qobject_cast<tavrolin::WrappingButton *>(control);
+        const QRect area = button ? button->captionArea() : control->contentsRect();
+        (row.heading ? headings : plain).push_back({QString::fromUtf8(row.text), area.size()});
+    }
+    setFont(tavrolin::narrowedToFit(tavrolin::dialogFont(), plain));
+    const QFont heading = tavrolin::narrowedToFit(tavrolin::headingFont(), headings);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].heading)
+            controls_[i]->setFont(heading);
+    }
+}
+
+void Tavrolin::applyColours()
+{
+    const auto rows = tavrolin::controlTable();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlRow &row = rows[i];
+        if (row.kind == ControlKind::Label || row.background)
+            controls_[i]->setPalette(tavrolin::controlPalette(row, palette()));
+    }
+}
+
+void Tavrolin::changeEvent(QEvent *event)
+{
+    // A new colour scheme: the table's colours go on top of it again, readable on its grounds.
+    if (event->type() == QEvent::PaletteChange && controls_.back())
+        applyColours();
+    QWidget::changeEvent(event);
 }
 
 void Tavrolin::convertMegabytes()
@@ -255,9 +303,17 @@ void Tavrolin::display(StateText text)
         box->setText(value);
         return;
     }
-    // Screen readers get no text from a label, so its value also goes into
-    // the description; Qt announces the change (DescriptionChanged).
+    // A result shows whole, in a smaller size where it must; one too long even then shows its
+    // leading part and an ellipsis, and the whole value in its tooltip.
     auto *label = qobject_cast<QLabel *>(control);
-    label->setText(value);
+    const qreal width = label->contentsRect().width();
+    const QFont font = tavrolin::shrunkToFit(this->font(), value, width);
+    const QFontMetricsF metrics(font);
+    const bool whole = metrics.horizontalAdvance(value) <= width;
+    label->setFont(font);
+    label->setText(whole ? value : metrics.elidedText(value, Qt::ElideRight, width));
+    label->setToolTip(whole ? QString() : value);
+    // Screen readers get no text from a label, so its value also goes into the description;
+    // Qt announces the change (DescriptionChanged).
     label->setAccessibleDescription(value);
 }

@@ -23,11 +23,16 @@ public:
     explicit Tavrolin(QWidget *parent = nullptr);
     ~Tavrolin() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     using StateText = std::string calc::CalculatorState::*;
     using Action = bool (*)(calc::CalculatorState &, calc::ActionError &);
 
     void buildControls();
+    void fitFonts();
+    void applyColours();
     void convertMegabytes();
     void convertSpeed();
     void calculate();
@@ -50,6 +55,7 @@ private:
     };
 
     calc::CalculatorState state_;
+    std::array<QWidget *, 24> controls_ {}; // in the order of the control table
     std::array<Binding, 7> bindings_ {};
     tavrolin::FailureBalloon *balloon_ = nullptr;
 };

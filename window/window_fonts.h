@@ -1,13 +1,32 @@
 #pragma once
 
 #include <QFont>
+#include <QSizeF>
+#include <QString>
+
+#include <span>
 
 namespace tavrolin {
 
-// The window's default face at 8 points, loaded from its font file on first use.
+// The window's default face: Liberation Sans (Arial's metrics), 8 points.
 QFont dialogFont();
 
 // The step headings: Arial 9 pt bold (Liberation Sans through fontconfig on Linux).
 QFont headingFont();
+
+// A caption and the area it is drawn in, in pixels.
+struct Caption
+{
+    QString text;
+    QSizeF area;
+};
+
+// The font narrowed (QFont::setStretch) just enough that every caption, wrapped at word
+// boundaries, fits its area; the font as it is when they all fit already.
+QFont narrowedToFit(const QFont &font, std::span<const Caption> captions);
+
+// The font at the largest size, from its own down to 6 points in half points, at which the
+// text fits the width on one line; 6 points when it fits at none.
+QFont shrunkToFit(const QFont &font, const QString &text, qreal width);
 
 } // namespace tavrolin

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <QPushButton>
+
+class QStyleOptionButton;
 
 namespace tavrolin {
 
-// A push button whose caption wraps at word boundaries when it is wider than
-// the button, centred line by line. QPushButton itself never wraps.
+// A push button whose caption wraps at word boundaries when it is wider than the button,
+// centred line by line (QPushButton itself never wraps), and whose face may be filled with a
+// colour of its own instead of the style's shading of the palette's button colour.
 class WrappingButton : public QPushButton
 {
     Q_OBJECT
@@ -13,8 +17,19 @@ class WrappingButton : public QPushButton
 public:
     using QPushButton::QPushButton;
 
+    // Where the caption is drawn, in the button's own coordinates.
+    QRect captionArea() const;
+
+    // The colour of the face at rest; an invalid colour leaves the face to the style.
+    void setFaceColour(const QColor &colour);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage filledBevel(QStyleOptionButton option) const;
+
+    QColor face_;
 };
 
 } // namespace tavrolin

@@ -1,6 +1,6 @@
 // The pixels decoded into the program when it was built, against their files decoded now: the
-// picture against assets/modem.jpg, the icon against the PNG of each size, and the icon the
-// program sets where its window is not an X11 window.
+// pictures against assets/modem.jpg and modem@2x.jpg, the icon against the PNG of each size,
+// and the icon the program sets where its window is not an X11 window.
 #include "baked_assets.h"
 #include "main_window.h"
 #include "window_icon.h"
@@ -46,12 +46,24 @@ void BakedAssetsTest::pictureIsTheDecodedJpeg()
     // The JPEG in the program's resources is the asset itself.
     QCOMPARE(readFile(QStringLiteral(":/pictures/modem.jpg")), jpeg);
 
-    const QImage decoded = QImage::fromData(jpeg, "JPEG").convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(decoded.size(), QSize(100, 120));
-    const tavrolin::baked::BakedPicture &picture = tavrolin::baked::picture;
-    const QImage baked(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
-        picture.height, QImage::Format_RGB32);
-    QCOMPARE(baked, decoded);
+    // The picture, and the same drawing at twice the size for denser screens.
+    const struct
+    {
+        const char *file;
+        const tavrolin::baked::BakedPicture &baked;
+        QSize size;
+    } pictures[] = {
+        {"modem.jpg", tavrolin::baked::picture, {100, 120}},
+        {"modem@2x.jpg", tavrolin::baked::picture2x, {200, 240}},
+    };
+    for (const auto &picture : pictures) {
+        const QString path = QStringLiteral(TAVROLIN_ASSETS_DIR "/") + picture.file;
+        const QImage decoded = QImage(path, "JPEG").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(decoded.size(), picture.size);
+        const QImage baked(reinterpret_cast<const uchar *>(picture.baked.pixels),
+            picture.baked.width, picture.baked.height, QImage::Format_RGB32);
+        QVERIFY2(baked == decoded, picture.file);
+    }
 }
 
 void BakedAssetsTest::iconHoldsEverySizeAsItsPng()

@@ -1,13 +1,19 @@
-// The window as it looks: text fits its box at 96 dpi, the picture, and the
-// colours on screen.
+// The window as it looks, at the display scale the run is given (QT_SCALE_FACTOR) and in a
+// light and a dark colour scheme: text fits its box, the picture, the colours on screen, their
+// contrast, and results too long for their labels.
 #include "layout_table.h"
 #include "main_window.h"
 #include "window_test_support.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace layout;
@@ -19,6 +25,45 @@ int colourDistance(QColor a, QColor b)
 {
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
         std::abs(a.blue() - b.blue())});
+}
+
+// The contrast ratio of the accessibility guidelines, 1 to 21.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// A dark desktop scheme (the colours of a common dark theme), where the window colour and
+// the button face differ.
+QPalette darkScheme()
+{
+    QPalette dark;
+    const QColor text(252, 252, 252);
+    dark.setColor(QPalette::Window, QColor(42, 46, 50));
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, QColor(27, 30, 32));
+    dark.setColor(QPalette::AlternateBase, QColor(35, 38, 41));
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, QColor(49, 54, 59));
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::ToolTipBase, QColor(49, 54, 59));
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Highlight, QColor(61, 174, 233));
+    dark.setColor(QPalette::HighlightedText, text);
+    dark.setColor(QPalette::Light, QColor(64, 70, 76));
+    dark.setColor(QPalette::Midlight, QColor(56, 62, 67));
+    dark.setColor(QPalette::Mid, QColor(33, 37, 40));
+    dark.setColor(QPalette::Dark, QColor(25, 27, 30));
+    dark.setColor(QPalette::Shadow, QColor(18, 20, 21));
+    return dark;
 }
 
 // The area a control's text is laid out in.
@@ -33,6 +78,44 @@ QRect textArea(QWidget *widget)
     return widget->contentsRect();
 }
 
+// A widget as it is drawn, in device pixels, with a way to read it in the widget's pixels.
+struct Shot
+{
+    explicit Shot(QWidget *widget)
+        : image(widget->grab().toImage())
+        , ratio(image.devicePixelRatio())
+    { }
+    QColor at(QPointF logical) const
+    {
+        return image.pixelColor(
+            int(std::floor(logical.x() * ratio)), int(std::floor(logical.y() * ratio)));
+    }
+    QRect device(const QRect &logical) const
+    {
+        return QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+            .toAlignedRect()
+            .intersected(image.rect());
+    }
+
+    QImage image;
+    qreal ratio;
+};
+
+// The text pixel that stands out most from the ground, in an area in the widget's pixels.
+QColor strongestInk(const Shot &shot, const QRect &area, QColor ground)
+{
+    QColor strongest = ground;
+    const QRect pixels = shot.device(area);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor pixel = shot.image.pixelColor(x, y);
+            if (contrast(pixel, ground) > contrast(strongest, ground))
+                strongest = pixel;
+        }
+    }
+    return strongest;
+}
+
 } // namespace
 
 class WindowLookTest : public QObject
@@ -43,18 +126,46 @@ private slots:
     void initTestCase();
     void textFitsItsBox_data();
     void textFitsItsBox();
+    void textGrowsWithTheScale();
     void picture();
+    void coloursOnScreen_data();
     void coloursOnScreen();
+    void buttonStatesStandOut();
+    void contrast_data();
+    void contrast();
+    void longResults_data();
+    void longResults();
 
 private:
+    void useScheme(const QString &scheme);
+    QWidget *find(const Row &row) const { return ::control(window_.get(), row.name, row.index); }
+
     std::unique_ptr<Tavrolin> window_;
+    QPalette light_;
 };
 
 void WindowLookTest::initTestCase()
 {
+    light_ = QApplication::palette();
     window_ = std::make_unique<Tavrolin>();
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    qInfo("scale %g, default face %s at stretch %d", window_->devicePixelRatioF(),
+        qPrintable(QFontInfo(window_->font()).family()), window_->font().stretch());
+    // The run with the default face hidden from fontconfig must really draw with another face.
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+        QVERIFY(QFontInfo(window_->font()).family() != QLatin1String("Liberation Sans"));
+}
+
+// The window's colours in the named scheme: the light one it started in, or a dark one given
+// to the running program, as a desktop does when the user switches.
+void WindowLookTest::useScheme(const QString &scheme)
+{
+    const QPalette wanted = scheme == QLatin1String("dark") ? darkScheme() : light_;
+    if (QApplication::palette() != wanted)
+        QApplication::setPalette(wanted);
+    QTest::qWait(0); // the palette change reaches the window
 }
 
 void WindowLookTest::textFitsItsBox_data()
@@ -66,26 +177,48 @@ void WindowLookTest::textFitsItsBox_data()
     }
 }
 
-// At 96 dpi every caption and label shows whole: wrapped at word boundaries
-// to its width, the text must fit the area it is drawn in.
+// Every caption and label shows whole: wrapped at word boundaries to its width, the text must
+// fit the area it is drawn in, whatever face the window got and at any display scale.
 void WindowLookTest::textFitsItsBox()
 {
     QFETCH(int, row);
     const Row &expected = kLayout[row];
-    QWidget *widget = ::control(window_.get(), expected.name, expected.index);
+    QWidget *widget = find(expected);
     QVERIFY(widget);
     QCOMPARE(widget->logicalDpiY(), 96);
 
-    const QRect area = textArea(widget);
-    const QRect needed = widget->fontMetrics().boundingRect(QRect(0, 0, area.width(), 10000),
-        Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, controlText(widget));
-    const QSize spare = area.size() - needed.size();
-    const QString name = rowName(expected);
-    qInfo("%-10s area %3dx%-3d text %3dx%-3d spare %2d px across, %2d px down", qPrintable(name),
-        area.width(), area.height(), needed.width(), needed.height(), spare.width(),
-        spare.height());
+    const QRectF area = textArea(widget);
+    const QRectF needed
+        = QFontMetricsF(widget->font())
+              .boundingRect(QRectF(0, 0, area.width(), 10000),
+                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, controlText(widget));
+    qInfo("%-10s area %5.1fx%-5.1f text %5.1fx%-5.1f", qPrintable(rowName(expected)), area.width(),
+        area.height(), needed.width(), needed.height());
     QVERIFY2(needed.width() <= area.width(), "a word is wider than the box");
     QVERIFY2(needed.height() <= area.height(), "the wrapped text is taller than the box");
+}
+
+// The face is drawn at the scale of the screen: a one-line label's letters are as tall, in the
+// window's pixels, at every scale, and so take more device pixels on a denser screen.
+void WindowLookTest::textGrowsWithTheScale()
+{
+    QWidget *label = ::control(window_.get(), "Label3"); // "Internet Speed in K"
+    const Shot shot(label);
+    const QColor ground = shot.image.pixelColor(0, shot.image.height() - 1);
+    int top = shot.image.height(), bottom = -1;
+    for (int y = 0; y < shot.image.height(); ++y) {
+        for (int x = 0; x < shot.image.width(); ++x) {
+            if (colourDistance(shot.image.pixelColor(x, y), ground) > 96) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    const qreal inkHeight = (bottom - top + 1) / shot.ratio;
+    qInfo("ink %d device pixels tall at scale %g: %.2f of the window's", bottom - top + 1,
+        shot.ratio, inkHeight);
+    // Capitals and a descender of an 8-point face: 8 to 12 pixels, and within its 17.
+    QVERIFY2(inkHeight >= 8 && inkHeight <= 12, qPrintable(QString::number(inkHeight)));
 }
 
 void WindowLookTest::picture()
@@ -119,50 +252,242 @@ void WindowLookTest::picture()
     QCOMPARE(QSize(width, height), QSize(100, 120));
     QCOMPARE(components, 3);
 
-    // Shown unscaled inside a two-pixel border: the box is 104 x 124.
+    // Shown unscaled inside a two-pixel border: the box is 104 x 124 at every scale. At scale
+    // 1 its pixels are the JPEG's; on a denser screen they come from the drawing at 200 x 240,
+    // one device pixel to each of the screen's.
     auto *image = qobject_cast<QLabel *>(::control(window_.get(), "Image1"));
     QCOMPARE(image->contentsRect(), QRect(2, 2, 100, 120));
-    const QImage expected = QImage::fromData(jpeg).convertToFormat(QImage::Format_RGB32);
-    const QImage shown = image->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shown.copy(2, 2, 100, 120), expected);
+    const Shot shot(image);
+    const QRect inside = shot.device(QRect(2, 2, 100, 120));
+    const QImage shown = shot.image.copy(inside).convertToFormat(QImage::Format_RGB32);
+    if (shot.ratio == 1) {
+        QCOMPARE(shown, QImage::fromData(jpeg).convertToFormat(QImage::Format_RGB32));
+        return;
+    }
+    const QPixmap pixmap = image->pixmap();
+    QCOMPARE(pixmap.devicePixelRatio(), shot.ratio);
+    const QSize devicePixels(qRound(100 * shot.ratio), qRound(120 * shot.ratio));
+    QCOMPARE(pixmap.size(), devicePixels);
+    const QImage given = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage sharp = QImage(QStringLiteral(TAVROLIN_ASSETS_DIR "/modem@2x.jpg"))
+                             .convertToFormat(QImage::Format_RGB32)
+                             .scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int worst = 0;
+    for (int y = 0; y < given.height(); ++y) {
+        for (int x = 0; x < given.width(); ++x)
+            worst = std::max(worst, colourDistance(given.pixelColor(x, y), sharp.pixelColor(x, y)));
+    }
+    QVERIFY2(worst <= 2, qPrintable(QStringLiteral("off by %1").arg(worst)));
+    // At a whole scale the picture's pixels reach the screen one to one.
+    if (shot.ratio == std::floor(shot.ratio))
+        QCOMPARE(shown, given);
 }
 
+void WindowLookTest::coloursOnScreen_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::newRow("light") << "light";
+    QTest::newRow("dark") << "dark";
+}
+
+// Labels on their own colour or the button face, the coloured buttons filled with exactly
+// their colours, and the table's text colours where the scheme leaves them readable.
 void WindowLookTest::coloursOnScreen()
 {
-    const QImage shot = window_->grab().toImage();
-    const QColor buttonFace = window_->palette().color(QPalette::Button);
+    QFETCH(QString, scheme);
+    useScheme(scheme);
+    const Shot shot(window_.get());
+    const QPalette palette = QApplication::palette();
+    QCOMPARE(shot.at(QPointF(2, 2)), palette.color(QPalette::Button)); // the window's ground
     for (const Row &row : kLayout) {
-        QWidget *widget = ::control(window_.get(), row.name, row.index);
-        const QRect place = widget->geometry();
+        QWidget *widget = find(row);
+        const QRectF place = widget->geometry();
         const QString name = rowName(row);
         if (row.kind == Label) {
             // The bottom left corner, which no text reaches, shows the background.
-            const QColor background
-                = row.background == none ? buttonFace : QColor::fromRgb(QRgb(row.background));
-            QVERIFY2(shot.pixelColor(place.bottomLeft()) == background, qPrintable(name));
+            const QColor background = row.background == none
+                ? palette.color(QPalette::Button)
+                : QColor::fromRgb(QRgb(row.background));
+            const QColor shown = shot.at(place.bottomLeft() + QPointF(0.5, -0.5));
+            QVERIFY2(shown == background, qPrintable(name + ": " + shown.name()));
         }
         if (row.kind == Button) {
-            // The style shades and pales the fill, but keeps the table's hue.
-            const QColor shown = shot.pixelColor(place.left() + 5, place.center().y());
-            const QString seen = name + QLatin1String(": ") + shown.name();
-            if (row.background == none) {
-                QVERIFY2(shown.hsvSaturation() < 8, qPrintable(seen));
-            } else {
-                const QColor fill = QColor::fromRgb(QRgb(row.background));
-                const int hueApart = std::abs(shown.hsvHue() - fill.hsvHue());
-                QVERIFY2(std::min(hueApart, 360 - hueApart) <= 10, qPrintable(seen));
-                QVERIFY2(shown.hsvSaturation() >= 16, qPrintable(seen));
+            // The face inside a three-pixel frame, drawn without its caption.
+            auto *button = qobject_cast<QPushButton *>(widget);
+            const QString caption = button->text();
+            button->setText(QString());
+            const Shot face(button);
+            button->setText(caption);
+            const QColor fill
+                = row.background == none ? QColor() : QColor::fromRgb(QRgb(row.background));
+            const QRect inside = face.device(button->rect().adjusted(3, 3, -3, -3));
+            for (int y = inside.top(); y <= inside.bottom(); ++y) {
+                for (int x = inside.left(); x <= inside.right(); ++x) {
+                    const QColor shown = face.image.pixelColor(x, y);
+                    const QString seen = QStringLiteral("%1 at %2,%3: %4")
+                                             .arg(name)
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(shown.name());
+                    if (fill.isValid())
+                        QVERIFY2(colourDistance(shown, fill) <= 6, qPrintable(seen));
+                    else // the style's shading of the scheme's button colour
+                        QVERIFY2(colourDistance(shown, palette.color(QPalette::Button)) <= 32,
+                            qPrintable(seen));
+                }
             }
         }
-        if (row.textColour != none) {
+        if (row.textColour != none && scheme == QLatin1String("light")) {
             const QColor text = QColor::fromRgb(QRgb(row.textColour));
+            const QRect pixels = shot.device(place.toRect());
             int inks = 0;
-            for (int y = place.top(); y <= place.bottom(); ++y) {
-                for (int x = place.left(); x <= place.right(); ++x)
-                    inks += colourDistance(shot.pixelColor(x, y), text) <= 40;
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                for (int x = pixels.left(); x <= pixels.right(); ++x)
+                    inks += colourDistance(shot.image.pixelColor(x, y), text) <= 40;
             }
-            QVERIFY2(inks >= 30, qPrintable(name + QLatin1String(": too few text pixels")));
+            QVERIFY2(inks >= 30 * shot.ratio * shot.ratio,
+                qPrintable(name + QLatin1String(": too few text pixels")));
         }
+    }
+}
+
+// Coloured buttons hovered, pressed and focused look unlike one at rest, as the style's own do.
+void WindowLookTest::buttonStatesStandOut()
+{
+    useScheme(QStringLiteral("light"));
+    for (const Row &row : kLayout) {
+        if (row.kind != Button || row.background == none)
+            continue;
+        auto *button = qobject_cast<QPushButton *>(find(row));
+        const Shot atRest(button);
+        const auto differs = [&](const char *state) {
+            const Shot now(button);
+            int changed = 0;
+            for (int y = 0; y < now.image.height(); ++y) {
+                for (int x = 0; x < now.image.width(); ++x) {
+                    changed
+                        += colourDistance(now.image.pixelColor(x, y), atRest.image.pixelColor(x, y))
+                        >= 12;
+                }
+            }
+            // At least a line round the button, or the face.
+            const int wanted = int(button->width() * now.ratio);
+            QVERIFY2(changed >= wanted,
+                qPrintable(rowName(row) + QLatin1String(" ") + QLatin1String(state)
+                    + QStringLiteral(": %1 pixels changed").arg(changed)));
+        };
+
+        button->setAttribute(Qt::WA_UnderMouse, true);
+        differs("hovered");
+        button->setAttribute(Qt::WA_UnderMouse, false);
+        button->setDown(true);
+        differs("pressed");
+        button->setDown(false);
+        // Focused from the keyboard, as the style shows it.
+        button->previousInFocusChain()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), button);
+        differs("focused");
+        ::control(window_.get(), "spetext")->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void WindowLookTest::contrast_data()
+{
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<int>("row"); // -1: the failure balloon
+    for (const char *scheme : {"light", "dark"}) {
+        for (std::size_t i = 0; i < std::size(kLayout); ++i) {
+            if (kLayout[i].kind != Image)
+                QTest::addRow("%s %s", scheme, qPrintable(rowName(kLayout[i]))) << scheme << int(i);
+        }
+        QTest::addRow("%s failure balloon", scheme) << scheme << -1;
+    }
+}
+
+// Every text reads against what it is drawn on: 4.5:1, or 3:1 for the bold headings, measured
+// from the pixels drawn.
+void WindowLookTest::contrast()
+{
+    QFETCH(QString, scheme);
+    QFETCH(int, row);
+    useScheme(scheme);
+    setStateTexts(window_.get(), {"700", "716800", "512", "62.50"});
+    QTest::mouseClick(::control(window_.get(), "calcmd"), Qt::LeftButton);
+
+    double wanted = 4.5;
+    QWidget *widget = nullptr;
+    QPointF groundAt;
+    if (row < 0) {
+        setStateTexts(window_.get(), {"", "0", "", "0"});
+        QTest::mouseClick(::control(window_.get(), "calcmd"), Qt::LeftButton);
+        widget = window_->findChild<QWidget *>(QStringLiteral("failureBalloon"));
+        QVERIFY(widget && widget->isVisible());
+        groundAt = QPointF(widget->width() - 3.5, widget->height() - 3.5);
+    } else {
+        const Row &expected = kLayout[row];
+        widget = find(expected);
+        wanted = expected.look == Heading ? 3 : 4.5;
+        if (expected.kind == Button)
+            groundAt = QPointF(4.5, widget->height() / 2.0);
+        else if (expected.kind == TextBox)
+            groundAt = QPointF(widget->width() - 4.5, widget->height() / 2.0);
+        else
+            groundAt = QPointF(0.5, widget->height() - 0.5);
+    }
+    const Shot shot(widget);
+    const QColor ground = shot.at(groundAt);
+    const QColor ink = strongestInk(shot, widget->rect().adjusted(3, 3, -3, -3), ground);
+    const double ratio = ::contrast(ink, ground);
+    const QString seen
+        = QStringLiteral("%1 on %2: %3:1").arg(ink.name(), ground.name()).arg(ratio, 0, 'f', 2);
+    qInfo("%s", qPrintable(seen));
+    QVERIFY2(ratio >= wanted, qPrintable(seen));
+    if (row < 0)
+        widget->hide();
+}
+
+void WindowLookTest::longResults_data()
+{
+    QTest::addColumn<QString>("kilobytes");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("15 characters") << "999999999999.99"
+                                   << "999999999999.99" << true;
+    QTest::newRow("40 characters") << "1e36"
+                                   << "1000000000000000000000000000000000000.00" << false;
+    QTest::newRow("short again") << "716800"
+                                 << "716800.00" << true;
+}
+
+// A result shows whole, in a smaller size of the face where it must but not below 6 points;
+// a longer one shows its leading part and an ellipsis, with the whole value in its tooltip and
+// its accessible description. The label stays where it is.
+void WindowLookTest::longResults()
+{
+    QFETCH(QString, kilobytes);
+    QFETCH(QString, seconds);
+    QFETCH(bool, whole);
+    useScheme(QStringLiteral("light"));
+    auto *label = qobject_cast<QLabel *>(::control(window_.get(), "sectime"));
+    const QRect place = label->geometry();
+    setStateTexts(window_.get(), {"", kilobytes, "", "1"});
+    QTest::mouseClick(::control(window_.get(), "calcmd"), Qt::LeftButton);
+
+    QCOMPARE(label->geometry(), place);
+    QVERIFY(label->font().pointSizeF() >= 6);
+    const QFontMetricsF metrics(label->font());
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
+        qPrintable(label->text()));
+    QCOMPARE(label->accessibleDescription(), seconds);
+    if (whole) {
+        QCOMPARE(label->text(), seconds);
+        QCOMPARE(label->toolTip(), QString());
+    } else {
+        const QString shown = label->text();
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 4, qPrintable(shown));
+        QVERIFY(seconds.startsWith(shown.chopped(1)));
+        QCOMPARE(label->toolTip(), seconds);
     }
 }
 

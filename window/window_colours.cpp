@@ -1,0 +1,95 @@
+#include "window_colours.h"
+
+#include "control_table.h"
+
+#include <cmath>
+
+namespace tavrolin {
+
+namespace {
+
+// Enough to read: 4.5:1 for text, 3:1 for large or bold text. A colour that has to move goes
+// on to the enhanced levels (7:1 and 4.5:1), so that it reads comfortably, not just passably.
+constexpr double enoughForText = 4.5;
+constexpr double enoughForHeading = 3.0;
+constexpr double comfortableForText = 7.0;
+constexpr double comfortableForHeading = 4.5;
+
+double relativeLuminance(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+        + 0.0722 * linear(colour.blueF());
+}
+
+QColor blend(const QColor &from, const QColor &to, double amount)
+{
+    const auto channel = [&](double a, double b) { return a + (b - a) * amount; };
+    return QColor::fromRgbF(float(channel(from.redF(), to.redF())),
+        float(channel(from.greenF(), to.greenF())), float(channel(from.blueF(), to.blueF())));
+}
+
+// Black or white, whichever reads better on the ground.
+QColor poleFor(const QColor &ground)
+{
+    return contrastRatio(Qt::black, ground) >= contrastRatio(Qt::white, ground) ? QColor(Qt::black)
+                                                                                : QColor(Qt::white);
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor readableOn(const QColor &text, const QColor &ground, bool boldHeading)
+{
+    if (contrastRatio(text, ground) >= (boldHeading ? enoughForHeading : enoughForText))
+        return text;
+    const QColor pole = poleFor(ground);
+    const double wanted = boldHeading ? comfortableForHeading : comfortableForText;
+    constexpr int steps = 20;
+    for (int step = 1; step < steps; ++step) {
+        const QColor moved = blend(text, pole, double(step) / steps);
+        if (contrastRatio(moved, ground) >= wanted)
+            return moved;
+    }
+    return pole;
+}
+
+QPalette controlPalette(const ControlRow &row, const QPalette &window)
+{
+    QPalette palette = window;
+    // A colour of the table's keeps its hue where it can; the scheme's own text colour, which
+    // has none to keep, goes straight to black or white where it would not read.
+    const auto pin = [&](QPalette::ColorRole groundRole, QPalette::ColorRole textRole,
+                         const QColor &ground, std::optional<QRgb> tableText) {
+        palette.setColor(groundRole, ground);
+        const QColor text = tableText ? QColor::fromRgb(*tableText) : window.color(textRole);
+        const QColor readable = readableOn(text, ground, row.heading);
+        palette.setColor(textRole, tableText || readable == text ? readable : poleFor(ground));
+    };
+    switch (row.kind) {
+    case ControlKind::CommandButton:
+        if (row.background)
+            pin(QPalette::Button, QPalette::ButtonText, QColor::fromRgb(*row.background), {});
+        break;
+    case ControlKind::Label:
+        // Opaque, on the button face unless the label has a colour of its own.
+        pin(QPalette::Window, QPalette::WindowText,
+            row.background ? QColor::fromRgb(*row.background) : window.color(QPalette::Button),
+            row.textColour);
+        break;
+    case ControlKind::TextBox:
+    case ControlKind::Image:
+        break;
+    }
+    return palette;
+}
+
+} // namespace tavrolin
