@@ -54,8 +54,9 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
     }
     case ControlKind::CommandButton: {
         auto *button = new tavrolin::WrappingButton(QString::fromUtf8(row.text), window);
-        button->setAutoDefault(false); // Enter in a box presses nothing
-        button->setDefault(false);
+        // Return and Enter press the button that has the focus. None is the
+        // default button, so Enter in a box presses nothing.
+        button->setAutoDefault(true);
         if (row.background)
             button->setFaceColour(QColor::fromRgb(*row.background));
         return button;

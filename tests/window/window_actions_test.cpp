@@ -1,4 +1,4 @@
-// The window at work: focus and keys, the four buttons clicked for real, the
+// The window at work: focus and keys, the four buttons pressed for real, the
 // failure balloon, and result values over the accessibility interface.
 #include "failure_balloon.h"
 #include "main_window.h"
@@ -48,12 +48,11 @@ private slots:
     void cleanup();
     void focusStartsInSpeedBox();
     void tabOrder();
-    void enterPressesNothing_data();
-    void enterPressesNothing();
+    void keyPressesNothing_data();
+    void keyPressesNothing();
     void typingChangesNothingElse();
     void click_data();
     void click();
-    void spacePressesFocusedButton();
     void failureIsToldBesideTheBox_data();
     void failureIsToldBesideTheBox();
     void balloonGoesAwayByItself();
@@ -117,33 +116,49 @@ void WindowActionsTest::tabOrder()
     QCOMPARE(forward, expected + QStringList {"spetext"});
 }
 
-void WindowActionsTest::enterPressesNothing_data()
+// Enter in a box, and Escape anywhere while no balloon shows: no button is the
+// default for Enter, none is a cancel button for Escape.
+void WindowActionsTest::keyPressesNothing_data()
 {
-    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("focus");
     QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
     for (const char *box : {"mbstext", "kbsctext", "spetext", "kbstext"}) {
-        QTest::addRow("%s Return", box) << box << int(Qt::Key_Return);
-        QTest::addRow("%s Enter", box) << box << int(Qt::Key_Enter);
+        QTest::addRow("%s, Return", box) << box << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::addRow("%s, keypad Enter", box)
+            << box << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::addRow("%s, Escape", box) << box << int(Qt::Key_Escape) << int(Qt::NoModifier);
     }
+    for (const char *button : {"calcmd", "kbscmd", "Command1", "Command2"})
+        QTest::addRow("%s, Escape", button) << button << int(Qt::Key_Escape) << int(Qt::NoModifier);
 }
 
-void WindowActionsTest::enterPressesNothing()
+void WindowActionsTest::keyPressesNothing()
 {
-    QFETCH(QString, box);
+    QFETCH(QString, focus);
     QFETCH(int, key);
-    const QStringList before = {"10", "2048", "512", "64", "", "", ""};
+    QFETCH(int, modifiers);
+    const QStringList before = {"10", "2048", "512", "64", "r1", "r2", "r3"};
     setTexts(before);
+    const QList<QPushButton *> buttons = window_->findChildren<QPushButton *>();
     QList<std::shared_ptr<QSignalSpy>> clicks;
-    for (QPushButton *button : window_->findChildren<QPushButton *>())
+    for (QPushButton *button : buttons)
         clicks << std::make_shared<QSignalSpy>(button, &QPushButton::clicked);
 
-    QWidget *widget = window_->findChild<QWidget *>(box);
-    widget->setFocus();
-    QTest::keyClick(widget, Qt::Key(key));
+    QWidget *focused = window_->findChild<QWidget *>(focus);
+    focused->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     for (const auto &spy : clicks)
         QCOMPARE(spy->count(), 0);
+    // Only a focused button takes Enter; none is the default button while the
+    // focus is elsewhere (a default button would be drawn as one).
+    for (QPushButton *button : buttons)
+        QVERIFY2(button == focused || !button->isDefault(), qPrintable(button->objectName()));
     QCOMPARE(texts(), before);
-    QCOMPARE(QApplication::focusWidget(), widget);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QVERIFY(window_->isVisible());
+    QCOMPARE(QApplication::activeWindow(), window_.get());
+    QVERIFY(!balloon()->isVisible());
 }
 
 void WindowActionsTest::typingChangesNothingElse()
@@ -153,55 +168,75 @@ void WindowActionsTest::typingChangesNothingElse()
     QCOMPARE(texts(), QStringList({"700", "0", "512", "0", "", "", ""}));
 }
 
+// Each button pressed with the mouse, and with Space, Return and keypad Enter
+// while it has the focus.
 void WindowActionsTest::click_data()
 {
     QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::addColumn<int>("modifiers");
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");
 
+    const auto addRows = [](const char *name, const char *button, const QStringList &before,
+                             const QStringList &after) {
+        const struct
+        {
+            const char *how;
+            int key;
+            int modifiers;
+        } presses[] = {
+            {"mouse", 0, Qt::NoModifier},
+            {"Space", Qt::Key_Space, Qt::NoModifier},
+            {"Return", Qt::Key_Return, Qt::NoModifier},
+            {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier},
+        };
+        for (const auto &press : presses) {
+            QTest::addRow("%s, %s", name, press.how)
+                << button << press.key << press.modifiers << before << after;
+        }
+    };
     // Result labels start as "r" here so that a stray write would show.
     const QStringList r = {"r1", "r2", "r3"};
-    QTest::newRow("convert 700 MB") << "kbscmd" << QStringList {"700", "0", "56", "1"} + r
-                                    << QStringList {"700", "716800", "56", "1"} + r;
-    QTest::newRow("convert 1,5 MB") << "kbscmd" << QStringList {"1,5", "9", "", "0"} + r
-                                    << QStringList {"1,5", "1024", "", "0"} + r;
-    QTest::newRow("convert empty MB")
-        << "kbscmd" << QStringList {"", "9", "", "0"} + r << QStringList {"", "0", "", "0"} + r;
-    QTest::newRow("convert 56k speed") << "Command1" << QStringList {"7", "7", "56k", "0"} + r
-                                       << QStringList {"7", "7", "56k", "6.84"} + r;
-    QTest::newRow("convert 512 speed") << "Command1" << QStringList {"", "0", "512", "9"} + r
-                                       << QStringList {"", "0", "512", "62.50"} + r;
-    QTest::newRow("calculate 700 MB at 62.5")
-        << "calcmd" << QStringList {"1", "716800", "2", "62.5"} + r
-        << QStringList {"1", "716800", "2", "62.5", "11468.80", "191.15", "3.19"};
-    QTest::newRow("calculate uses the kilobytes on screen")
-        << "calcmd" << QStringList {"999", "1024", "", "1"} + r
-        << QStringList {"999", "1024", "", "1", "1024.00", "17.07", "0.28"};
-    QTest::newRow("calculate negative")
-        << "calcmd" << QStringList {"", "-100", "", "10"} + r
-        << QStringList {"", "-100", "", "10", "-10.00", "-0.17", "0.00"};
-    QTest::newRow("calculate at rate 0 changes nothing")
-        << "calcmd" << QStringList {"5", "5120", "", "0"} + r
-        << QStringList {"5", "5120", "", "0"} + r;
-    QTest::newRow("reset") << "Command2" << QStringList {"5", "5120", "56", "6.84"} + r << kStart;
+    addRows("convert 700 MB", "kbscmd", QStringList {"700", "0", "56", "1"} + r,
+        QStringList {"700", "716800", "56", "1"} + r);
+    addRows("convert 1,5 MB", "kbscmd", QStringList {"1,5", "9", "", "0"} + r,
+        QStringList {"1,5", "1024", "", "0"} + r);
+    addRows("convert empty MB", "kbscmd", QStringList {"", "9", "", "0"} + r,
+        QStringList {"", "0", "", "0"} + r);
+    addRows("convert 56k speed", "Command1", QStringList {"7", "7", "56k", "0"} + r,
+        QStringList {"7", "7", "56k", "6.84"} + r);
+    addRows("convert 512 speed", "Command1", QStringList {"", "0", "512", "9"} + r,
+        QStringList {"", "0", "512", "62.50"} + r);
+    addRows("calculate 700 MB at 62.5", "calcmd", QStringList {"1", "716800", "2", "62.5"} + r,
+        QStringList {"1", "716800", "2", "62.5", "11468.80", "191.15", "3.19"});
+    addRows("calculate uses the kilobytes on screen", "calcmd",
+        QStringList {"999", "1024", "", "1"} + r,
+        QStringList {"999", "1024", "", "1", "1024.00", "17.07", "0.28"});
+    addRows("calculate negative", "calcmd", QStringList {"", "-100", "", "10"} + r,
+        QStringList {"", "-100", "", "10", "-10.00", "-0.17", "0.00"});
+    addRows("calculate at rate 0 changes nothing", "calcmd", QStringList {"5", "5120", "", "0"} + r,
+        QStringList {"5", "5120", "", "0"} + r);
+    addRows("reset", "Command2", QStringList {"5", "5120", "56", "6.84"} + r, kStart);
 }
 
 void WindowActionsTest::click()
 {
     QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
     QFETCH(QStringList, before);
     QFETCH(QStringList, after);
     setTexts(before);
-    QTest::mouseClick(window_->findChild<QWidget *>(button), Qt::LeftButton);
+    QWidget *pressed = window_->findChild<QWidget *>(button);
+    if (key == 0) {
+        QTest::mouseClick(pressed, Qt::LeftButton);
+    } else {
+        pressed->setFocus();
+        QTest::keyClick(
+            QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    }
     QCOMPARE(texts(), after);
-}
-
-void WindowActionsTest::spacePressesFocusedButton()
-{
-    qobject_cast<QLineEdit *>(find("spetext"))->setText("1000");
-    find("Command1")->setFocus();
-    QTest::keyClick(find("Command1"), Qt::Key_Space);
-    QCOMPARE(texts(), QStringList({"", "0", "1000", "122.07", "", "", ""}));
 }
 
 void WindowActionsTest::failureIsToldBesideTheBox_data()
