@@ -1,7 +1,10 @@
 #include "failure_balloon.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
@@ -12,6 +15,30 @@ namespace tavrolin {
 namespace {
 constexpr int balloonWidth = 230; // pixels; the messages wrap within it
 constexpr int gapBelowControl = 2;
+
+// To assistive technology the balloon is an alert named by its message, so a
+// screen reader speaks it when it shows, although it never takes the focus.
+class AccessibleBalloon : public QAccessibleWidget
+{
+public:
+    explicit AccessibleBalloon(QWidget *balloon)
+        : QAccessibleWidget(balloon, QAccessible::AlertMessage)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface *accessibleBalloon(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(FailureBalloon::staticMetaObject.className()))
+        return new AccessibleBalloon(static_cast<FailureBalloon *>(object));
+    return nullptr;
+}
 } // namespace
 
 FailureBalloon::FailureBalloon(QWidget *parent)
@@ -27,6 +54,9 @@ FailureBalloon::FailureBalloon(QWidget *parent)
     setWordWrap(true);
     const int frame = style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this);
     setMargin(qMax(frame, 1) + 2);
+
+    [[maybe_unused]] static const bool factoryInstalled
+        = (QAccessible::installFactory(accessibleBalloon), true);
 
     hideTimer_.setSingleShot(true);
     hideTimer_.setInterval(shownForMs);
@@ -49,6 +79,9 @@ void FailureBalloon::showBeside(QWidget *control, const QString &text)
 
     qApp->installEventFilter(this);
     show();
+    // Qt announces no tooltip window as shown; this one must be heard.
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
     hideTimer_.start();
     QApplication::beep();
 }
@@ -56,6 +89,13 @@ void FailureBalloon::showBeside(QWidget *control, const QString &text)
 bool FailureBalloon::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        // The balloon never has the focus: Escape reaches the focused control.
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            hide();
+            return true; // taking the message away is all this Escape does
+        }
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::NonClientAreaMouseButtonPress:
         hide();

@@ -6,8 +6,8 @@
 namespace tavrolin {
 
 // A tooltip-style note shown beside a control to say why an action did not
-// complete. It takes no focus and goes away by itself after a while or at the
-// next mouse click anywhere in the program.
+// complete. It takes no focus and goes away by itself after a while, at the
+// next mouse click anywhere in the program, or on Escape.
 class FailureBalloon : public QLabel
 {
     Q_OBJECT

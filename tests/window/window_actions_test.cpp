@@ -1,5 +1,5 @@
 // The window at work: focus and keys, the four buttons pressed for real, the
-// failure balloon, and result values over the accessibility interface.
+// failure balloon, and what reaches a screen reader.
 #include "failure_balloon.h"
 #include "main_window.h"
 #include "window_test_support.h"
@@ -18,15 +18,6 @@
 
 namespace {
 
-// Records which controls announced a new value, in order.
-QStringList valueAnnouncements;
-
-void logAccessibility(QAccessibleEvent *event)
-{
-    if (event->type() == QAccessible::DescriptionChanged && event->object())
-        valueAnnouncements << event->object()->objectName();
-}
-
 // With no screen reader attached, Qt delivers no accessibility events; switch
 // the platform's accessibility on, as a screen reader would.
 void setAccessibilityActive(bool active)
@@ -35,6 +26,38 @@ void setAccessibilityActive(bool active)
         = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
         platform->setActive(active);
     }
+}
+
+// What a screen reader is told, in order: which controls announced a new
+// value, and the name of each alert announced as shown.
+QStringList valueAnnouncements;
+QStringList alertsShown;
+
+void logAccessibility(QAccessibleEvent *event)
+{
+    if (!event->object())
+        return;
+    switch (event->type()) {
+    case QAccessible::DescriptionChanged: // a result label
+        valueAnnouncements << event->object()->objectName();
+        break;
+    case QAccessible::ObjectShow:
+        if (QAccessibleInterface *shown = event->accessibleInterface();
+            shown->role() == QAccessible::AlertMessage) {
+            alertsShown << shown->text(QAccessible::Name);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void startLoggingAccessibility()
+{
+    valueAnnouncements.clear();
+    alertsShown.clear();
+    QAccessible::installUpdateHandler(logAccessibility);
+    setAccessibilityActive(true);
 }
 
 } // namespace
@@ -55,6 +78,8 @@ private slots:
     void click();
     void failureIsToldBesideTheBox_data();
     void failureIsToldBesideTheBox();
+    void escapeTakesTheBalloonAway_data();
+    void escapeTakesTheBalloonAway();
     void balloonGoesAwayByItself();
     void resultValuesReachAccessibility();
 
@@ -266,6 +291,7 @@ void WindowActionsTest::failureIsToldBesideTheBox()
     QFETCH(QString, box);
     QFETCH(QString, reason);
     setTexts(before);
+    startLoggingAccessibility();
 
     QWidget *pressed = window_->findChild<QWidget *>(button);
     QTest::mouseClick(pressed, Qt::LeftButton);
@@ -282,12 +308,35 @@ void WindowActionsTest::failureIsToldBesideTheBox()
     QCOMPARE(QApplication::focusWidget(), pressed);
     QCOMPARE(QApplication::activeWindow(), window_.get());
     QVERIFY(!QApplication::activeModalWidget());
+    // A screen reader hears the message as an alert when it shows.
+    QCOMPARE(alertsShown, QStringList {note->text()});
 
     // The next click sends it away, and the window goes on working.
     QTest::mouseClick(find("Label5"), Qt::LeftButton);
     QVERIFY(!note->isVisible());
     QTest::mouseClick(find("Command2"), Qt::LeftButton);
     QCOMPARE(texts(), kStart);
+}
+
+void WindowActionsTest::escapeTakesTheBalloonAway_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("on the button pressed") << "calcmd";
+    for (const char *box : {"mbstext", "kbsctext", "spetext", "kbstext"})
+        QTest::newRow(box) << box;
+}
+
+void WindowActionsTest::escapeTakesTheBalloonAway()
+{
+    QFETCH(QString, focus);
+    QTest::mouseClick(find("calcmd"), Qt::LeftButton);
+    QVERIFY(balloon()->isVisible());
+    QWidget *focused = window_->findChild<QWidget *>(focus);
+    focused->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!balloon()->isVisible());
+    QCOMPARE(texts(), kStart);
+    QCOMPARE(QApplication::focusWidget(), focused);
 }
 
 void WindowActionsTest::balloonGoesAwayByItself()
@@ -300,9 +349,7 @@ void WindowActionsTest::balloonGoesAwayByItself()
 void WindowActionsTest::resultValuesReachAccessibility()
 {
     setTexts({"", "716800", "", "62.5"});
-    valueAnnouncements.clear();
-    QAccessible::installUpdateHandler(logAccessibility);
-    setAccessibilityActive(true);
+    startLoggingAccessibility();
     QVERIFY(QAccessible::isActive());
 
     QTest::mouseClick(find("calcmd"), Qt::LeftButton);
