@@ -39,6 +39,9 @@ void logAccessibility(QAccessibleEvent *event)
         return;
     switch (event->type()) {
     case QAccessible::DescriptionChanged: // a result label
+    case QAccessible::TextInserted: // a box
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
         valueAnnouncements << event->object()->objectName();
         break;
     case QAccessible::ObjectShow:
@@ -278,10 +281,10 @@ void WindowActionsTest::failureIsToldBesideTheBox_data()
         << "transfer rate is 0";
     QTest::newRow("megabytes beyond a double")
         << "kbscmd" << QStringList {"1e400", "0", "", "0", "", "", ""} << "mbstext"
-        << "too large";
+        << "number in this box is too large";
     QTest::newRow("kilobytes too large for a double")
         << "kbscmd" << QStringList {"1e306", "0", "", "0", "", "", ""} << "mbstext"
-        << "too large";
+        << "result would be too large";
 }
 
 void WindowActionsTest::failureIsToldBesideTheBox()
@@ -363,9 +366,13 @@ void WindowActionsTest::resultValuesReachAccessibility()
         QCOMPARE(access->text(QAccessible::Description), QString::fromLatin1(value));
     }
 
+    // Reset writes the boxes, then the labels; each first holds another text.
+    setTexts({"5", "716800", "56", "62.5"});
     valueAnnouncements.clear();
     QTest::mouseClick(find("Command2"), Qt::LeftButton);
-    QCOMPARE(valueAnnouncements, QStringList({"hrstime", "mintime", "sectime"}));
+    QCOMPARE(valueAnnouncements,
+        QStringList(
+            {"kbsctext", "spetext", "kbstext", "mbstext", "hrstime", "mintime", "sectime"}));
     QAccessibleInterface *access = QAccessible::queryAccessibleInterface(find("sectime"));
     QCOMPARE(access->text(QAccessible::Description), QString());
 }
