@@ -3,6 +3,8 @@
 #include <QFontMetricsF>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tavrolin {
 
 namespace {
@@ -11,21 +13,15 @@ namespace {
 constexpr int narrowestStretch = 60;
 constexpr qreal smallestPointSize = 6;
 
-// Whether the caption fits its area when laid out `widen` times wider than the area; with a
-// face whose advances scale with its stretch, that is the caption narrowed by 1 / widen.
-bool fits(const QFontMetricsF &metrics, const Caption &caption, qreal widen)
-{
-    const qreal width = caption.area.width() * widen;
-    const QRectF needed = metrics.boundingRect(
-        QRectF(0, 0, width, 1e6), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, caption.text);
-    return needed.width() <= width && needed.height() <= caption.area.height();
-}
-
-bool allFit(const QFont &font, std::span<const Caption> captions, qreal widen = 1)
+// Whether every caption, wrapped at word boundaries, fits its area.
+bool allFit(const QFont &font, std::span<const Caption> captions)
 {
     const QFontMetricsF metrics(font);
-    return std::ranges::all_of(
-        captions, [&](const Caption &caption) { return fits(metrics, caption, widen); });
+    return std::ranges::all_of(captions, [&](const Caption &caption) {
+        const QRectF needed = metrics.boundingRect(QRectF(QPointF(), caption.area),
+            Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, caption.text);
+        return needed.width() <= caption.area.width() && needed.height() <= caption.area.height();
+    });
 }
 
 } // namespace
@@ -50,24 +46,18 @@ QFont headingFont()
 
 QFont narrowedToFit(const QFont &font, std::span<const Caption> captions)
 {
-    if (allFit(font, captions))
-        return font;
-
-    // Find the widest stretch by laying the captions out in wider areas with the font as it
-    // is: one font engine instead of one per stretch tried.
-    int fitting = narrowestStretch;
-    int tooWide = 100;
-    while (tooWide - fitting > 1) {
-        const int stretch = (fitting + tooWide) / 2;
-        if (allFit(font, captions, 100.0 / stretch))
-            fitting = stretch;
-        else
-            tooWide = stretch;
+    // A caption with room for one line only must fit on it: its natural width against its
+    // area bounds the stretch. Where the wrapped ones need less, the check below finds it.
+    const QFontMetricsF metrics(font);
+    qreal widest = 1;
+    for (const Caption &caption : captions) {
+        if (caption.area.height() < 2 * metrics.lineSpacing())
+            widest
+                = std::max(widest, metrics.horizontalAdvance(caption.text) / caption.area.width());
     }
-    // Hinting may round a narrowed face's advances up: confirm with the narrowed face itself.
     QFont narrowed = font;
-    for (; fitting > narrowestStretch; --fitting) {
-        narrowed.setStretch(fitting);
+    for (int stretch = std::min(100, int(100 / widest)); stretch > narrowestStretch; --stretch) {
+        narrowed.setStretch(stretch == 100 ? font.stretch() : stretch);
         if (allFit(narrowed, captions))
             return narrowed;
     }

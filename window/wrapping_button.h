@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QPushButton>
 
-class QStyleOptionButton;
-
 namespace tavrolin {
 
 // A push button whose caption wraps at word boundaries when it is wider than the button,
@@ -27,8 +25,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage filledBevel(QStyleOptionButton option) const;
-
     QColor face_;
 };
 
