@@ -421,8 +421,14 @@ void WindowLookTest::contrast()
     if (row < 0) {
         setStateTexts(window_.get(), {"", "0", "", "0"});
         QTest::mouseClick(::control(window_.get(), "calcmd"), Qt::LeftButton);
-        widget = window_->findChild<QWidget *>(QStringLiteral("failureBalloon"));
-        QVERIFY(widget && widget->isVisible());
+        auto *balloon = window_->findChild<QLabel *>(QStringLiteral("failureBalloon"));
+        QVERIFY(balloon && balloon->isVisible());
+        // Just below the box to mend, at any scale, with its whole message inside.
+        QWidget *box = ::control(window_.get(), "kbstext");
+        const QPoint below = box->mapToGlobal(QPoint(0, box->height()));
+        QVERIFY((balloon->pos() - below).manhattanLength() <= 8);
+        QVERIFY(balloon->heightForWidth(balloon->width()) <= balloon->height());
+        widget = balloon;
         groundAt = QPointF(widget->width() - 3.5, widget->height() - 3.5);
     } else {
         const Row &expected = kLayout[row];
