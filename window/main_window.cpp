@@ -138,6 +138,8 @@ Tavrolin::Tavrolin(QWidget *parent)
         QStringLiteral("The %1 - Version %2 ")
             .arg(QLatin1String(tavrolin::productName), QLatin1String(tavrolin::versionText)));
     setAccessibleDescription(QString::fromUtf8(tavrolin::description));
+    // The face before it is fitted: the boxes lay out their texts as they are built.
+    setFont(tavrolin::dialogFont());
     // A form's ground is the button face, as its labels' are; schemes where the two differ
     // would otherwise show each label as a patch.
     setBackgroundRole(QPalette::Button);

@@ -8,7 +8,7 @@
 
 namespace tavrolin {
 
-// The window's default face: Liberation Sans (Arial's metrics), 8 points.
+// The window's default face: Liberation Sans (Arial's metrics), 8 points, narrowed to 96 %.
 QFont dialogFont();
 
 // The step headings: Arial 9 pt bold (Liberation Sans through fontconfig on Linux).
@@ -21,8 +21,8 @@ struct Caption
     QSizeF area;
 };
 
-// The font narrowed (QFont::setStretch) just enough that every caption, wrapped at word
-// boundaries, fits its area; the font as it is when they all fit already.
+// The font at the widest stretch, up to 100, at which every caption, wrapped at word
+// boundaries, fits its area; the font as it is when that is its own stretch.
 QFont narrowedToFit(const QFont &font, std::span<const Caption> captions);
 
 // The font at the largest size, from its own down to 6 points in half points, at which the
