@@ -11,7 +11,7 @@ build=$(realpath -m "${1:-$root/build-fuzz}")
 seconds=${FUZZ_SECONDS:-60}
 targets=(parse_number format actions)
 
-bash "$root/packaging/install-deps.sh"
+bash "$root/packaging/install-deps.sh" ci
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14
 cmake --build "$build" -j2 --target "${targets[@]/%/_fuzzer}"

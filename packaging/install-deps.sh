@@ -1,45 +1,128 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the program,
-# skipping those already present. Run as root (or through sudo).
+# Installs the Debian 12 packages that one group of the project's commands needs, skipping
+# those already present. Run as root, or as a user who may use sudo.
+#   packaging/install-deps.sh run           building and starting the program (tools/run.sh)
+#   packaging/install-deps.sh test          and every test of tools/test.sh
+#   packaging/install-deps.sh ci            and what only CI runs on top (.ci/run)
+#   packaging/install-deps.sh --list GROUP  prints the group's packages, one a line
+# Each group holds the one before it; a package stands in the first group that uses it.
 set -euo pipefail
 
-packages=(
-    # build
-    cmake ninja-build g++ pkg-config
+# Building the program and starting it.
+run=(
+    cmake ninja-build g++
+    # Qt Core, Gui and Widgets; also Qt Test, which the build's Qt lookup asks for
     qt6-base-dev
-    libgtest-dev libbenchmark-dev
-    # run: the step headings ask for Arial, which Liberation Sans stands in for
+    # the window writes its icon to the X server itself (XCB)
+    libx11-dev libxcb1-dev
+    # the step headings ask for Arial, which Liberation Sans stands in for
     fonts-liberation2
-    # test: a comma locale, a headless X server, screenshots
-    locales-all xvfb xauth x11-utils imagemagick
-    # run: the window's 8-point dialog face (MS Sans Serif clone, /usr/share/wine/fonts)
+    # the window's 8-point dialog face, read from /usr/share/wine/fonts
     fonts-wine
-    # window tests: clicks on the real window (XTest), accessibility switched on offscreen
-    libx11-dev libxtst-dev qt6-base-private-dev
-    # build: the window writes its icon to the X server itself (XCB)
-    libxcb1-dev
-    # start-up benchmark: the calculators it compares with, its X watcher, a session bus
-    x11-apps galculator libx11-dev libxdamage-dev libxcomposite-dev dbus fontconfig
-    # memory check of the window tests
-    valgrind
-    # fuzz: clang with libFuzzer and the sanitizer run-times
-    clang-14 libclang-rt-14-dev
-    # packaging: the Windows resource read back, the icon, the desktop and AppStream
-    # validators, the .deb's dependency scan, and the installed program's window check
-    binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64 icoutils file
-    desktop-file-utils appstream dpkg-dev xdotool
 )
 
+# tools/test.sh: every test it registers (CTest option TAVROLIN_CI_TESTS off).
+test=(
+    # calc_tests
+    libgtest-dev
+    # window_actions_test switches accessibility on through Qt's private headers
+    qt6-base-private-dev
+    # window_locale_test runs in a comma locale
+    locales-all
+    # window_real_x11_test: a private X server, the clicks of its driver (XTest), and
+    # xprop/xwininfo to read the window back
+    xvfb xauth libxtst-dev x11-utils
+    # packaging.elf_note reads the program's note with readelf (g++ brings it too)
+    binutils
+    # packaging.desktop_entry and packaging.appstream_metainfo: the validators
+    desktop-file-utils appstream
+    # the benchmarks, built whenever Google Benchmark is found; startup_measure_smoke: the
+    # start-up watcher (Xdamage, Xcomposite), the session bus and fontconfig's tools
+    libbenchmark-dev libxdamage-dev libxcomposite-dev dbus-daemon fontconfig
+)
+
+# .ci/run on top of the test command: the tests of TAVROLIN_CI_TESTS, the fuzz targets and
+# the .deb installed for real.
+ci=(
+    # window_memcheck
+    valgrind
+    # packaging.icons and packaging.windows_resource read the icons back; the Windows
+    # resource is built into a small Windows program
+    icoutils file binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
+    # startup_measure_smoke measures the two other calculators too
+    x11-apps galculator
+    # fuzz/run.sh: clang with libFuzzer and the sanitizer run-times
+    clang-14 libclang-rt-14-dev
+    # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
+    # found by its caption, and a screenshot of it
+    dpkg-dev xdotool imagemagick
+)
+
+usage() {
+    echo "usage: $0 [--list] run|test|ci" >&2
+    exit 2
+}
+
+list=""
+if [ "${1:-}" = --list ]; then
+    list=1
+    shift
+fi
+[ $# -eq 1 ] || usage
+case $1 in
+run) packages=("${run[@]}") ;;
+test) packages=("${run[@]}" "${test[@]}") ;;
+ci) packages=("${run[@]}" "${test[@]}" "${ci[@]}") ;;
+*) usage ;;
+esac
+if [ -n "$list" ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
+
+# Says in one sentence what to install by hand, and stops.
+by_hand() { # sentence
+    echo "$1" >&2
+    exit 1
+}
+
+if ! command -v dpkg-query >/dev/null; then
+    by_hand "This is not a Debian system: install by hand the equivalents of the Debian 12 \
+packages ${packages[*]}, then run this again."
+fi
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
     [ "$status" = installed ] || missing+=("$package")
 done
+[ ${#missing[@]} -gt 0 ] || exit 0
 
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -q
-    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The names above are Debian 12's; another release may name or split them otherwise.
+os_release=${TAVROLIN_OS_RELEASE:-/etc/os-release} # the tests point it elsewhere
+os_id="" os_version=""
+if [ -r "$os_release" ]; then
+    while IFS='=' read -r key value; do
+        value=${value//\"/}
+        case $key in
+        ID) os_id=$value ;;
+        VERSION_ID) os_version=$value ;;
+        esac
+    done <"$os_release"
+fi
+if [ "$os_id" != debian ] || [ "$os_version" != 12 ] || ! command -v apt-get >/dev/null; then
+    by_hand "This is not Debian 12 with apt-get: install by hand the equivalents of the \
+Debian 12 packages ${missing[*]}, then run this again."
+fi
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || by_hand "Installing needs root or sudo: as root, run \
+apt-get install --no-install-recommends ${missing[*]}, then run this again."
+    as_root=(sudo)
+fi
+if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q ||
+    ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+    by_hand "apt-get could not install them: as root, run apt-get install \
+--no-install-recommends ${missing[*]}, then run this again."
 fi

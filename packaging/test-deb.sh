@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-deb}
 id=example.orlevan.Tavrolin
 
-bash packaging/install-deps.sh
+bash packaging/install-deps.sh ci
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 if [ "$(dpkg-query -W -f='${db:Status-Status}' tavrolin 2>/dev/null || true)" = installed ]; then
