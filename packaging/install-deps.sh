@@ -15,10 +15,8 @@ run=(
     qt6-base-dev
     # the window writes its icon to the X server itself (XCB)
     libx11-dev libxcb1-dev
-    # the step headings ask for Arial, which Liberation Sans stands in for
+    # the window's face, Liberation Sans, which also stands in for the headings' Arial
     fonts-liberation2
-    # the window's 8-point dialog face, read from /usr/share/wine/fonts
-    fonts-wine
 )
 
 # tools/test.sh: every test it registers (CTest option TAVROLIN_CI_TESTS off).
