@@ -37,13 +37,14 @@ QFont dialogFont()
     // Both are a little wider than the face the layout was drawn for: the credit line fits
     // its 209 pixels at 96 %. Starting there, the window needs no second engine of the face.
     font.setStretch(96);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
 QFont headingFont()
 {
     QFont font(QStringLiteral("Arial"), 9, QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     return font;
 }
 
