@@ -313,7 +313,8 @@ void Tavrolin::display(StateText text)
     const QFont font = tavrolin::shrunkToFit(this->font(), value, width);
     const QFontMetricsF metrics(font);
     const bool whole = metrics.horizontalAdvance(value) <= width;
-    label->setFont(font);
+    if (font != label->font())
+        label->setFont(font);
     label->setText(whole ? value : metrics.elidedText(value, Qt::ElideRight, width));
     label->setToolTip(whole ? QString() : value);
     // Screen readers get no text from a label, so its value also goes into the description;
