@@ -214,7 +214,7 @@ void Tavrolin::fitFonts()
         const QRect area = button ? button->captionArea() : control->contentsRect();
         (row.heading ? headings : plain).push_back({QString::fromUtf8(row.text), area.size()});
     }
-    setFont(tavrolin::narrowedToFit(tavrolin::dialogFont(), plain));
+    setFont(tavrolin::narrowedToFit(font(), plain));
     const QFont heading = tavrolin::narrowedToFit(tavrolin::headingFont(), headings);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].heading)
