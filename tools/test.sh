@@ -20,7 +20,11 @@ for arg in "$@"; do
     --sanitize)
         build=build-asan
         flags+=(-DTAVROLIN_SANITIZE=ON)
-        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+        # intercept_tls_get_addr=0: LeakSanitizer can take a block of dynamic TLS for glibc
+        # 2.19's layout by its alignment and then crash scanning a range that is not there
+        # (google/sanitizers#1322; here in the look test at scale 1.25). Without the
+        # interception it scans no dynamic TLS, which can only add reports, never hide one.
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
         ;;
     --ci)
