@@ -53,15 +53,7 @@ QColor blend(const QColor &from, const QColor &to, double amount)
         float(channel(from.greenF(), to.greenF())), float(channel(from.blueF(), to.blueF())));
 }
 
-// Black or white, whichever reads better on the ground.
-QColor poleFor(const QColor &ground)
-{
-    return contrastRatio(Qt::black, ground) >= contrastRatio(Qt::white, ground) ? QColor(Qt::black)
-                                                                                : QColor(Qt::white);
-}
-
-} // namespace
-
+// The contrast ratio of two colours, 1 to 21, as the accessibility guidelines define it.
 double contrastRatio(const QColor &a, const QColor &b)
 {
     const double first = relativeLuminance(a);
@@ -69,6 +61,16 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
+// Black or white, whichever reads better on the ground.
+QColor poleFor(const QColor &ground)
+{
+    return contrastRatio(Qt::black, ground) >= contrastRatio(Qt::white, ground) ? QColor(Qt::black)
+                                                                                : QColor(Qt::white);
+}
+
+// The text colour as it is when it reads well enough on the ground; otherwise moved towards
+// black or white, whichever the ground sets off better, until it reads comfortably, keeping
+// as much of its hue as it can.
 QColor readableOn(const QColor &text, const QColor &ground, bool boldHeading)
 {
     if (contrastRatio(text, ground) >= (boldHeading ? enoughForHeading : enoughForText))
@@ -83,6 +85,8 @@ QColor readableOn(const QColor &text, const QColor &ground, bool boldHeading)
     }
     return pole;
 }
+
+} // namespace
 
 QPalette controlPalette(const ControlRow &row, const QPalette &window)
 {

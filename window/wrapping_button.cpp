@@ -49,7 +49,8 @@ void WrappingButton::paintEvent(QPaintEvent *)
         painter.fillRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth), face);
     }
 
-    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // The area the window fitted its face to.
+    QRect area = captionArea();
     if (isDown() || isChecked()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
             style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
