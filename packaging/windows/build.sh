@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Builds the program for 64-bit Windows on Debian 12: a static Qt for MinGW-w64 from Debian's
+# own qt6-base source, built once into a cache folder outside the checkout, then a static
+# tavrolin.exe with its icon and version record linked in.
+#   packaging/windows/build.sh qt      only the static Qt; prints its folder
+#   packaging/windows/build.sh [exe]   the Qt if missing, then build-windows/tavrolin.exe
+# TAVROLIN_QT_CACHE overrides the cache folder (default ~/.cache/tavrolin); JOBS the parallel
+# jobs of the Qt build (default 2). The Qt build runs at the lowest priority.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+toolchain=$here/mingw-w64.cmake
+stage=${1:-exe}
+
+cache=${TAVROLIN_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tavrolin}
+jobs=${JOBS:-2}
+
+# The Qt source is the one of the machine's Qt, so that its moc, rcc and uic serve the
+# Windows build as host tools.
+qt_package_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+qt_version=${qt_package_version%%+*}
+qt_version=${qt_version%%-*}
+
+# Only what the program and its tests use: Core, Gui, Widgets, Test and the Windows platform.
+# Debian's source lacks the tablet (wintab) headers, so tablet events are off.
+qt_configure=(
+    -release -static -static-runtime -nomake examples -nomake tests -no-pch
+    -no-opengl -no-dbus -no-icu -no-glib -no-pkg-config -no-feature-vulkan
+    -no-feature-network -no-feature-sql -no-feature-xml -no-feature-printsupport
+    -no-feature-concurrent -no-feature-androiddeployqt -no-feature-tabletevent
+    -no-libjpeg -no-gif -qt-libpng -qt-zlib -qt-pcre -qt-harfbuzz -qt-doubleconversion
+    -no-freetype -no-fontconfig -no-zstd
+)
+host_cmake_dir=/usr/lib/x86_64-linux-gnu/cmake
+key=$( (printf '%s\n' "$qt_package_version" "${qt_configure[@]}"; cat "$toolchain") |
+    sha256sum | cut -c1-12)
+qt_prefix=$cache/qt-mingw-$qt_version-$key
+
+# Fetches Debian's qt6-base source into $1 through a private apt configuration: deb-src
+# entries for the archives and suites of the machine's Debian entries, with their own lists
+# and cache, so that the machine's apt state is left as it was.
+fetch_qt_source() { # folder
+    local dir=$1 apt
+    apt=$dir/apt
+    mkdir -p "$apt/parts" "$apt/lists/partial" "$apt/cache/archives/partial"
+    : >"$apt/sources.list"
+    local file
+    for file in /etc/apt/sources.list.d/*.sources; do
+        [ -e "$file" ] || continue
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+            /(^|\n)URIs:[ \t]*[^\n]*debian/ && /(^|\n)Types:[ \t]*[^\n]*deb/ {
+                sub(/(^|\n)Types:[^\n]*/, "\nTypes: deb-src"); print }' \
+            "$file" >>"$apt/parts/debian.sources"
+    done
+    for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -e "$file" ] || continue
+        sed -n 's/^[ \t]*deb\([ \t][^#]*debian.*\)$/deb-src\1/p' "$file" >>"$apt/sources.list"
+    done
+    local options=(-q -o "Dir::Etc::sourcelist=$apt/sources.list"
+        -o "Dir::Etc::sourceparts=$apt/parts" -o "Dir::State::Lists=$apt/lists"
+        -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
+    apt-get "${options[@]}" update
+    (cd "$dir" && apt-get "${options[@]}" source "qt6-base=$qt_package_version")
+    rm -rf "$apt"
+}
+
+build_qt() {
+    # The stamp is written last: a folder without it is an interrupted build.
+    if [ -f "$qt_prefix/.complete" ]; then
+        return
+    fi
+    echo "Building the static Qt $qt_version for MinGW-w64 into $qt_prefix" >&2
+    local work=$cache/qt-build-$key started=$SECONDS
+    rm -rf "$work" "$qt_prefix"
+    mkdir -p "$work"
+    fetch_qt_source "$work"
+    local source
+    source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    mkdir "$work/build"
+    (cd "$work/build" && nice -n 19 "$source/configure" -prefix "$qt_prefix" \
+        "${qt_configure[@]}" -- -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir")
+    nice -n 19 cmake --build "$work/build" --parallel "$jobs"
+    cmake --install "$work/build"
+    rm -rf "$work"
+    touch "$qt_prefix/.complete"
+    echo "Static Qt built in $(((SECONDS - started) / 60)) min" >&2
+}
+
+build_qt
+case $stage in
+qt)
+    echo "$qt_prefix"
+    ;;
+*)
+    echo "usage: $0 [qt|exe]" >&2
+    exit 2
+    ;;
+esac
