@@ -187,7 +187,7 @@ TEST_P(ModelAgreement, Actions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, ModelAgreement, ::testing::Values("C", "de_DE.UTF-8"),
+INSTANTIATE_TEST_SUITE_P(Locales, ModelAgreement, ::testing::Values("C", calc::test::kCommaLocale),
     [](const auto &info) { return std::string(info.param[0] == 'C' ? "Period" : "Comma"); });
 
 } // namespace

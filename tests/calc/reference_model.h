@@ -12,7 +12,8 @@ double parse(std::string text);
 std::string fixed(double value, std::string_view separator);
 std::string general(double value, std::string_view separator);
 
-// The decimal point of the current LC_NUMERIC locale, through nl_langinfo.
+// The decimal point of the current LC_NUMERIC locale, through nl_langinfo (on Windows,
+// through printf).
 std::string localeSeparator();
 
 } // namespace reference

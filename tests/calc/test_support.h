@@ -31,6 +31,11 @@ protected:
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
 
+// German, whose decimal separator is a comma, as each C library names it.
+#ifdef _WIN32
+inline constexpr const char *kCommaLocale = "German_Germany.1252";
+#else
 inline constexpr const char *kCommaLocale = "de_DE.UTF-8";
+#endif
 
 } // namespace calc::test
