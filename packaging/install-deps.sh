@@ -54,6 +54,10 @@ ci=(
     # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
     # found by its caption, and a screenshot of it
     dpkg-dev xdotool imagemagick
+    # packaging/windows/check.sh: the Windows build (MinGW-w64's posix threads, Debian's
+    # GoogleTest sources; the Qt source comes through apt-get source, which unpacks with
+    # dpkg-dev) and Wine to run it
+    g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 usage() {

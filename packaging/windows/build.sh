@@ -2,15 +2,24 @@
 # Builds the program for 64-bit Windows on Debian 12: a static Qt for MinGW-w64 from Debian's
 # own qt6-base source, built once into a cache folder outside the checkout, then a static
 # tavrolin.exe with its icon and version record linked in.
-#   packaging/windows/build.sh qt      only the static Qt; prints its folder
 #   packaging/windows/build.sh [exe]   the Qt if missing, then build-windows/tavrolin.exe
-# TAVROLIN_QT_CACHE overrides the cache folder (default ~/.cache/tavrolin); JOBS the parallel
-# jobs of the Qt build (default 2). The Qt build runs at the lowest priority.
+#   packaging/windows/build.sh tests   the same, and the tests that run under Wine
+#   packaging/windows/build.sh qt      only the static Qt; prints its folder
+# TAVROLIN_QT_CACHE overrides the cache folder (default ~/.cache/tavrolin),
+# TAVROLIN_WINDOWS_BUILD the build folder (default build-windows in the checkout), JOBS the
+# parallel jobs of the Qt build (default 2). The Qt build runs at the lowest priority.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 toolchain=$here/mingw-w64.cmake
 stage=${1:-exe}
+case $stage in
+exe | tests | qt) ;;
+*)
+    echo "usage: $0 [exe|tests|qt]" >&2
+    exit 2
+    ;;
+esac
 
 cache=${TAVROLIN_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tavrolin}
 jobs=${JOBS:-2}
@@ -87,13 +96,47 @@ build_qt() {
     echo "Static Qt built in $(((SECONDS - started) / 60)) min" >&2
 }
 
+# Debian ships GoogleTest as sources only; the Windows tests build them once with MinGW.
+gtest_version=$(dpkg-query -W -f='${Version}' googletest)
+gtest_key=$( (echo "$gtest_version"; cat "$toolchain") | sha256sum | cut -c1-12)
+gtest_prefix=$cache/googletest-mingw-$gtest_key
+
+build_googletest() {
+    [ -f "$gtest_prefix/.complete" ] && return
+    local work=$cache/googletest-build-$gtest_key
+    rm -rf "$work" "$gtest_prefix"
+    cmake -S /usr/src/googletest -B "$work" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$gtest_prefix" -DBUILD_GMOCK=OFF
+    nice -n 19 cmake --build "$work" --parallel "$jobs"
+    cmake --install "$work"
+    rm -rf "$work"
+    touch "$gtest_prefix/.complete"
+}
+
+# The program's build, against the static Qt; the Qt's moc, rcc and uic are Debian's.
+build=${TAVROLIN_WINDOWS_BUILD:-$root/build-windows}
+build_program() { # testing: ON or OFF
+    local prefixes="$qt_prefix"
+    [ "$1" = OFF ] || prefixes+=";$gtest_prefix"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DTAVROLIN_WERROR=ON -DBUILD_TESTING="$1" \
+        -DCMAKE_PREFIX_PATH="$prefixes" -DCMAKE_FIND_ROOT_PATH="$prefixes" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
+        -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+}
+
 build_qt
 case $stage in
 qt)
     echo "$qt_prefix"
     ;;
-*)
-    echo "usage: $0 [qt|exe]" >&2
-    exit 2
+exe)
+    build_program OFF
+    cmake --build "$build" --target tavrolin
+    ;;
+tests)
+    build_googletest
+    build_program ON
+    cmake --build "$build" --target tavrolin calc_tests window_layout_test window_actions_test
     ;;
 esac
