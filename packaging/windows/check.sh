@@ -60,6 +60,7 @@ if [ "${1:-}" = --on-x-server ]; then
 fi
 
 started=$SECONDS
+bash "$root/packaging/install-deps.sh" ci
 bash "$root/packaging/windows/build.sh" tests
 exe=$build/window/tavrolin.exe
 rm -rf "$work"
@@ -69,7 +70,7 @@ echo "== the DLLs tavrolin.exe loads"
 # Windows' own libraries only: no C++ run-time, thread library or Qt beside the program.
 system_dlls='advapi32 comdlg32 d3d9 dwmapi dwrite gdi32 imm32 kernel32 msvcrt netapi32 ole32
 oleaut32 setupapi shell32 shlwapi user32 userenv uxtheme version winmm ws2_32 wtsapi32'
-dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')
+dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]')
 echo "$dlls" | tr '\n' ' '
 echo
 [ -n "$dlls" ] || fail "no DLL list read from $exe"
