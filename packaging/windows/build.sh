@@ -30,14 +30,15 @@ qt_package_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
 qt_version=${qt_package_version%%+*}
 qt_version=${qt_version%%-*}
 
-# Only what the program and its tests use: Core, Gui, Widgets, Test and the Windows platform.
-# Debian's source lacks the tablet (wintab) headers, so tablet events are off.
+# Only what the program and its tests use: Core, Gui, Widgets, Test, the Windows platform and
+# the JPEG reader (the window's picture). Debian's source lacks the tablet (wintab) headers,
+# so tablet events are off; its other Windows cut, IAccessible2, Qt 6 no longer uses.
 qt_configure=(
     -release -static -static-runtime -nomake examples -nomake tests -no-pch
     -no-opengl -no-dbus -no-icu -no-glib -no-pkg-config -no-feature-vulkan
     -no-feature-network -no-feature-sql -no-feature-xml -no-feature-printsupport
     -no-feature-concurrent -no-feature-androiddeployqt -no-feature-tabletevent
-    -no-libjpeg -no-gif -qt-libpng -qt-zlib -qt-pcre -qt-harfbuzz -qt-doubleconversion
+    -qt-libjpeg -no-gif -qt-libpng -qt-zlib -qt-pcre -qt-harfbuzz -qt-doubleconversion
     -no-freetype -no-fontconfig -no-zstd
 )
 host_cmake_dir=/usr/lib/x86_64-linux-gnu/cmake
