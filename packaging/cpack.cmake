@@ -11,13 +11,17 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TAVROLIN_SYNOPSIS}")
 # Debian wraps the extended description at 80 columns, each line indented by one space.
 set(CPACK_PACKAGE_DESCRIPTION
     "A small desktop calculator that tells how long a download takes. Type the\n"
-    "amount in megabytes and the Internet line speed in kilobits per second; the\n"
-    "window converts them to kilobytes and to a transfer rate in kilobytes per\n"
-    "second, and shows the download time in seconds, minutes and hours.")
+    "amount in megabytes and the Internet line speed in kilobits per second, and\n"
+    "the window converts them to kilobytes and to a transfer rate in kilobytes per\n"
+    "second and shows the download time in seconds, minutes and hours.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_HOMEPAGE_URL "${TAVROLIN_HOMEPAGE}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+# The program is stripped as Debian's dh_strip strips programs: also of the compilers' .comment
+# (the package metadata note is .note.package, not .note, and stays).
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_TAVROLIN_STRIP "${CMAKE_STRIP}")
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_program.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
