@@ -1,7 +1,7 @@
 # The Debian package: the program, its desktop entry, metainfo, icons, manual page, changelog
 # and copyright. Its dependencies are found from the shared libraries the program links
-# (dpkg-shlibdeps), plus what it loads at run time: the fonts the window draws with and Qt's
-# Wayland platform plugin.
+# (dpkg-shlibdeps), plus what it loads at run time: the fonts the window draws with, and it
+# recommends Qt's Wayland platform plugin.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${TAVROLIN_PACKAGE})
 set(CPACK_PACKAGE_VERSION "${TAVROLIN_VERSION_TEXT}")
@@ -20,14 +20,17 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The program is stripped as Debian's dh_strip strips programs: also of the compilers' .comment
 # (the package metadata note is .note.package, not .note, and stays).
 set(CPACK_STRIP_FILES OFF)
-set(CPACK_TAVROLIN_STRIP "${CMAKE_STRIP}")
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_program.cmake)
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    set(CPACK_TAVROLIN_STRIP "${CMAKE_STRIP}")
+    set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_program.cmake)
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window draws with Liberation Sans, which also stands in for Arial. Without qt6-wayland a
-# Wayland session with no X server cannot show the window at all (Qt aborts), and Recommends
-# are off wherever apt runs with --no-install-recommends: so a dependency, not a
-# recommendation, for a plugin of under 1 MB.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-wayland")
+# The window draws with Liberation Sans, which also stands in for Arial.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's Wayland plugin shows the window natively on Wayland, and is the only way onto a Wayland
+# session without an X server. A recommendation, as Debian's own Qt programs make it (apt
+# installs it by default): X11 and XWayland need none of the some 20 MB it pulls in (Qt Quick, QML).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

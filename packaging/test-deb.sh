@@ -38,9 +38,13 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2 qt6-wayland; do
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
     grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "the package does not depend on $need"
 done
+recommends=$(dpkg-deb --field "$deb" Recommends)
+echo "Recommends: $recommends"
+grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends" ||
+    fail "the package does not recommend qt6-wayland"
 
 # lintian: no error, no warning and no information tag either (there is none left to fix).
 lintian --info --fail-on error,warning,info "$deb" || fail "lintian found problems"
