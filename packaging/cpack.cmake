@@ -31,6 +31,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Qt's Wayland plugin shows the window natively on Wayland, and is the only way onto a Wayland
 # session without an X server. A recommendation, as Debian's own Qt programs make it (apt
-# installs it by default): X11 and XWayland need none of the some 20 MB it pulls in (Qt Quick, QML).
+# installs it by default): X11 and XWayland need none of the 21 MB it pulls in (Qt Quick, QML).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)
