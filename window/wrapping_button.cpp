@@ -8,9 +8,9 @@ namespace tavrolin {
 namespace {
 
 // The bevels of the common styles (Fusion, Breeze, Windows) are at most two pixels wide: the
-// face inside them is filled, their frame and focus outline stay the style's.
+// surface inside them is filled, their frame and focus outline stay the style's.
 constexpr int bevelWidth = 2;
-// Hovered faces lighten and pressed ones darken, as the styles' own do.
+// Hovered fills lighten and pressed ones darken, as the styles' own do.
 constexpr int hoveredLighter = 108;
 constexpr int pressedDarker = 112;
 
@@ -23,9 +23,9 @@ QRect WrappingButton::captionArea() const
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
-void WrappingButton::setFaceColour(const QColor &colour)
+void WrappingButton::setFillColour(const QColor &colour)
 {
-    face_ = colour;
+    fill_ = colour;
     update();
 }
 
@@ -40,16 +40,16 @@ void WrappingButton::paintEvent(QPaintEvent *)
     // The style draws the button itself (bevel, frame, shading), then the caption goes into
     // the style's content area, wrapped, and the focus frame over it.
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    if (face_.isValid()) {
-        QColor face = face_;
+    if (fill_.isValid()) {
+        QColor fill = fill_;
         if (isDown())
-            face = face.darker(pressedDarker);
+            fill = fill.darker(pressedDarker);
         else if (option.state & QStyle::State_MouseOver)
-            face = face.lighter(hoveredLighter);
-        painter.fillRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth), face);
+            fill = fill.lighter(hoveredLighter);
+        painter.fillRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth), fill);
     }
 
-    // The area the window fitted its face to.
+    // The area the window fitted its font to.
     QRect area = captionArea();
     if (isDown() || isChecked()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
