@@ -15,7 +15,8 @@ class WrappingButton : public QPushButton
 public:
     using QPushButton::QPushButton;
 
-    // Where the caption is drawn, in the button's own coordinates.
+    // Where the caption is drawn, in the button's own coordinates: the style's content area,
+    // at least one line tall.
     QRect captionArea() const;
 
     // The colour of the fill at rest; an invalid colour leaves the surface to the style.
