@@ -4,13 +4,14 @@
 #include "layout_table.h"
 #include "main_window.h"
 #include "window_test_support.h"
+#include "wrapping_button.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFontInfo>
-#include <QFontMetricsF>
+#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionButton>
+#include <QStyle>
 #include <QTest>
 
 #include <cmath>
@@ -66,16 +67,32 @@ QPalette darkScheme()
     return dark;
 }
 
-// The area a control's text is laid out in.
+// The area a control's text is drawn in.
 QRect textArea(QWidget *widget)
 {
-    if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    }
+    if (auto *button = qobject_cast<tavrolin::WrappingButton *>(widget))
+        return button->captionArea();
     return widget->contentsRect();
+}
+
+// The size a text takes drawn in a font, wrapped at word boundaries to a width, on an image as
+// dense as the screen: the drawing itself, measured apart from the window's own fitting.
+QSizeF drawnSize(const QFont &font, const QString &text, qreal width, qreal ratio)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    painter.setFont(font);
+    return painter
+        .boundingRect(
+            QRectF(0, 0, width, 1e6), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text)
+        .size();
+}
+
+bool fits(const QFont &font, const QString &text, const QRect &area, qreal ratio)
+{
+    const QSizeF drawn = drawnSize(font, text, area.width(), ratio);
+    return drawn.width() <= area.width() && drawn.height() <= area.height();
 }
 
 // A widget as it is drawn, in device pixels, with a way to read it in the widget's pixels.
@@ -126,6 +143,8 @@ private slots:
     void initTestCase();
     void textFitsItsBox_data();
     void textFitsItsBox();
+    void fontIsTheWidestThatFits_data();
+    void fontIsTheWidestThatFits();
     void textGrowsWithTheScale();
     void picture();
     void coloursOnScreen_data();
@@ -151,9 +170,10 @@ void WindowLookTest::initTestCase()
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    qInfo("scale %g, default face %s at stretch %d", window_->devicePixelRatioF(),
-        qPrintable(QFontInfo(window_->font()).family()), window_->font().stretch());
-    // The run with the default face hidden from fontconfig must really draw with another face.
+    qInfo("scale %g, style %s, default font %s at stretch %d", window_->devicePixelRatioF(),
+        qPrintable(window_->style()->name()), qPrintable(QFontInfo(window_->font()).family()),
+        window_->font().stretch());
+    // The run with the default typeface hidden from fontconfig must really draw with another.
     if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
         QVERIFY(QFontInfo(window_->font()).family() != QLatin1String("Liberation Sans"));
 }
@@ -177,8 +197,8 @@ void WindowLookTest::textFitsItsBox_data()
     }
 }
 
-// Every caption and label shows whole: wrapped at word boundaries to its width, the text must
-// fit the area it is drawn in, whatever face the window got and at any display scale.
+// Every caption and label shows whole: wrapped at word boundaries to its width, the text as
+// drawn fits the area it is drawn in, whatever typeface the window got and at any scale.
 void WindowLookTest::textFitsItsBox()
 {
     QFETCH(int, row);
@@ -187,18 +207,48 @@ void WindowLookTest::textFitsItsBox()
     QVERIFY(widget);
     QCOMPARE(widget->logicalDpiY(), 96);
 
-    const QRectF area = textArea(widget);
-    const QRectF needed
-        = QFontMetricsF(widget->font())
-              .boundingRect(QRectF(0, 0, area.width(), 10000),
-                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, controlText(widget));
-    qInfo("%-10s area %5.1fx%-5.1f text %5.1fx%-5.1f", qPrintable(rowName(expected)), area.width(),
-        area.height(), needed.width(), needed.height());
-    QVERIFY2(needed.width() <= area.width(), "a word is wider than the box");
-    QVERIFY2(needed.height() <= area.height(), "the wrapped text is taller than the box");
+    const QRect area = textArea(widget);
+    const QSizeF drawn
+        = drawnSize(widget->font(), controlText(widget), area.width(), widget->devicePixelRatioF());
+    qInfo("%-10s area %3dx%-3d text %5.1fx%-5.1f", qPrintable(rowName(expected)), area.width(),
+        area.height(), drawn.width(), drawn.height());
+    QVERIFY2(drawn.width() <= area.width(), "a word is wider than the box");
+    QVERIFY2(drawn.height() <= area.height(), "the wrapped text is taller than the box");
 }
 
-// The face is drawn at the scale of the screen: a one-line label's letters are as tall, in the
+void WindowLookTest::fontIsTheWidestThatFits_data()
+{
+    QTest::addColumn<bool>("headings");
+    QTest::newRow("plain font narrower than needed") << false;
+    QTest::newRow("headings narrower than needed") << true;
+}
+
+// The plain font and the headings' are each narrowed no more than they must be: one stretch
+// step wider (up to 100 %), some caption of theirs would no longer show whole.
+void WindowLookTest::fontIsTheWidestThatFits()
+{
+    QFETCH(bool, headings);
+    QList<QWidget *> group;
+    for (const Row &row : kLayout) {
+        if (*row.text && row.kind != TextBox && (row.look == Heading) == headings)
+            group << find(row);
+    }
+    const QFont font = group.front()->font();
+    const int stretch = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+    QFont wider = font;
+    wider.setStretch(stretch + 1);
+    QStringList tooWide;
+    for (QWidget *widget : group) {
+        QCOMPARE(widget->font(), font); // one font for the whole group
+        if (!fits(wider, controlText(widget), textArea(widget), widget->devicePixelRatioF()))
+            tooWide << widget->objectName();
+    }
+    qInfo("stretch %d; one step wider, too wide: %s", stretch, qPrintable(tooWide.join(' ')));
+    QVERIFY(stretch <= 100);
+    QVERIFY2(stretch == 100 || !tooWide.isEmpty(), "every caption would fit one step wider");
+}
+
+// The font is drawn at the scale of the screen: a one-line label's letters are as tall, in the
 // window's pixels, at every scale, and so take more device pixels on a denser screen.
 void WindowLookTest::textGrowsWithTheScale()
 {
@@ -217,7 +267,7 @@ void WindowLookTest::textGrowsWithTheScale()
     const qreal inkHeight = (bottom - top + 1) / shot.ratio;
     qInfo("ink %d device pixels tall at scale %g: %.2f of the window's", bottom - top + 1,
         shot.ratio, inkHeight);
-    // Capitals and a descender of an 8-point face: 8 to 12 pixels, and within its 17.
+    // Capitals and a descender of an 8-point font: 8 to 12 pixels, and within its 17.
     QVERIFY2(inkHeight >= 8 && inkHeight <= 12, qPrintable(QString::number(inkHeight)));
 }
 
