@@ -509,17 +509,21 @@ void WindowLookTest::longResults_data()
     QTest::addColumn<QString>("kilobytes");
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<bool>("whole");
-    QTest::newRow("15 characters") << "999999999999.99"
-                                   << "999999999999.99" << true;
-    QTest::newRow("40 characters") << "1e36"
-                                   << "1000000000000000000000000000000000000.00" << false;
-    QTest::newRow("short again") << "716800"
-                                 << "716800.00" << true;
+    QTest::newRow("fits at 7.5 points") << "123456789"
+                                        << "123456789.00" << true;
+    QTest::newRow("fits at 7 points") << "1234567890"
+                                      << "1234567890.00" << true;
+    QTest::newRow("fits at 6 points") << "999999999999.99"
+                                      << "999999999999.99" << true;
+    QTest::newRow("too long at any size") << "1e36"
+                                          << "1000000000000000000000000000000000000.00" << false;
+    QTest::newRow("short after long, full size again") << "716800"
+                                                       << "716800.00" << true;
 }
 
-// A result shows whole, in a smaller size of the face where it must but not below 6 points;
-// a longer one shows its leading part and an ellipsis, with the whole value in its tooltip and
-// its accessible description. The label stays where it is.
+// A result shows whole at the largest size, in half points, at which it fits, from the
+// window's own down to 6 points; a longer one shows its leading part and an ellipsis at 6, with
+// the whole value in its tooltip and its accessible description. The label stays where it is.
 void WindowLookTest::longResults()
 {
     QFETCH(QString, kilobytes);
@@ -532,15 +536,25 @@ void WindowLookTest::longResults()
     QTest::mouseClick(::control(window_.get(), "calcmd"), Qt::LeftButton);
 
     QCOMPARE(label->geometry(), place);
-    QVERIFY(label->font().pointSizeF() >= 6);
-    const QFontMetricsF metrics(label->font());
-    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
-        qPrintable(label->text()));
+    const qreal size = label->font().pointSizeF();
+    const qreal full = window_->font().pointSizeF();
+    const auto drawnWidth = [&](qreal points) {
+        QFont font = label->font();
+        font.setPointSizeF(points);
+        return drawnSize(font, label->text(), 1e6, label->devicePixelRatioF()).width();
+    };
+    const qreal width = label->contentsRect().width();
+    qInfo("%s at %g points", qPrintable(label->text()), size);
+    QVERIFY(size >= 6 && size <= full);
+    QVERIFY2(drawnWidth(size) <= width, qPrintable(label->text()));
     QCOMPARE(label->accessibleDescription(), seconds);
     if (whole) {
         QCOMPARE(label->text(), seconds);
         QCOMPARE(label->toolTip(), QString());
+        if (size < full)
+            QVERIFY2(drawnWidth(size + 0.5) > width, "half a point larger would fit too");
     } else {
+        QCOMPARE(size, 6);
         const QString shown = label->text();
         QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 4, qPrintable(shown));
         QVERIFY(seconds.startsWith(shown.chopped(1)));
