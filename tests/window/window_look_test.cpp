@@ -214,6 +214,31 @@ void WindowLookTest::textFitsItsBox()
         area.height(), drawn.width(), drawn.height());
     QVERIFY2(drawn.width() <= area.width(), "a word is wider than the box");
     QVERIFY2(drawn.height() <= area.height(), "the wrapped text is taller than the box");
+
+    // A button's caption is drawn in that area, centred: its ink is what the caption adds.
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        const QString caption = button->text();
+        const Shot shown(button);
+        button->setText(QString());
+        const Shot blank(button);
+        button->setText(caption);
+        QRect ink;
+        for (int y = 0; y < shown.image.height(); ++y) {
+            for (int x = 0; x < shown.image.width(); ++x) {
+                if (colourDistance(shown.image.pixelColor(x, y), blank.image.pixelColor(x, y)) > 32)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        const QRect inside = shown.device(area);
+        const QString seen = QStringLiteral("ink %1,%2 %3x%4")
+                                 .arg(ink.x())
+                                 .arg(ink.y())
+                                 .arg(ink.width())
+                                 .arg(ink.height());
+        QVERIFY2(inside.contains(ink), qPrintable(seen));
+        QVERIFY2(
+            std::abs(ink.center().x() - inside.center().x()) <= 2 * shown.ratio, qPrintable(seen));
+    }
 }
 
 void WindowLookTest::fontIsTheWidestThatFits_data()
@@ -387,22 +412,33 @@ void WindowLookTest::coloursOnScreen()
                 }
             }
         }
-        if (row.textColour != none && scheme == QLatin1String("light")) {
-            const QColor text = QColor::fromRgb(QRgb(row.textColour));
+        if (row.textColour == none)
+            continue;
+        // A text colour of the table that reads on its ground is drawn as it is; one that does
+        // not is drawn lighter or darker, but keeps its hue.
+        const QColor text = QColor::fromRgb(QRgb(row.textColour));
+        const QColor ground = shot.at(place.bottomLeft() + QPointF(0.5, -0.5));
+        if (::contrast(text, ground) >= (row.look == Heading ? 3 : 4.5)) {
             const QRect pixels = shot.device(place.toRect());
             int inks = 0;
             for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
                 for (int x = pixels.left(); x <= pixels.right(); ++x)
                     inks += colourDistance(shot.image.pixelColor(x, y), text) <= 40;
             }
-            // A thin stand-in face leaves few pixels of full colour: some are enough.
+            // A thin stand-in typeface leaves few pixels of full colour: some are enough.
             QVERIFY2(inks >= 8 * shot.ratio * shot.ratio,
-                qPrintable(name + QLatin1String(": too few text pixels")));
+                qPrintable(name + QLatin1String(": recoloured, though it reads")));
+        } else {
+            const QColor ink = strongestInk(shot, place.toRect(), ground);
+            const int turn = std::abs(ink.hsvHue() - text.hsvHue());
+            QVERIFY2(ink.hsvSaturationF() >= 0.15 && std::min(turn, 360 - turn) <= 15,
+                qPrintable(name + QLatin1String(": hue lost in ") + ink.name()));
         }
     }
 }
 
-// Coloured buttons hovered, pressed and focused look unlike one at rest, as the style's own do.
+// Coloured buttons hovered, pressed and focused look unlike one at rest, as the style's own do;
+// pressed under the mouse, as by every click, the fill is darker than at rest.
 void WindowLookTest::buttonStatesStandOut()
 {
     useScheme(QStringLiteral("light"));
@@ -428,12 +464,16 @@ void WindowLookTest::buttonStatesStandOut()
                     + QStringLiteral(": %1 pixels changed").arg(changed)));
         };
 
+        const QPointF fillAt(4.5, button->height() / 2.0); // left of any caption
         button->setAttribute(Qt::WA_UnderMouse, true);
         differs("hovered");
-        button->setAttribute(Qt::WA_UnderMouse, false);
         button->setDown(true);
         differs("pressed");
+        const QColor pressed = Shot(button).at(fillAt);
+        QVERIFY2(pressed.lightness() < atRest.at(fillAt).lightness(),
+            qPrintable(rowName(row) + QLatin1String(": pressed, not darker: ") + pressed.name()));
         button->setDown(false);
+        button->setAttribute(Qt::WA_UnderMouse, false);
         // Focused from the keyboard, as the style shows it.
         button->previousInFocusChain()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
