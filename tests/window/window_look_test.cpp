@@ -7,6 +7,7 @@
 #include "wrapping_button.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QFile>
 #include <QFontInfo>
 #include <QPainter>
@@ -230,11 +231,8 @@ void WindowLookTest::textFitsItsBox()
             }
         }
         const QRect inside = shown.device(area);
-        const QString seen = QStringLiteral("ink %1,%2 %3x%4")
-                                 .arg(ink.x())
-                                 .arg(ink.y())
-                                 .arg(ink.width())
-                                 .arg(ink.height());
+        QString seen;
+        QDebug(&seen) << "ink" << ink << "area" << inside;
         QVERIFY2(inside.contains(ink), qPrintable(seen));
         QVERIFY2(
             std::abs(ink.center().x() - inside.center().x()) <= 2 * shown.ratio, qPrintable(seen));
