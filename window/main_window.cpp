@@ -58,7 +58,7 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         // default button, so Enter in a box presses nothing.
         button->setAutoDefault(true);
         if (row.background)
-            button->setFaceColour(QColor::fromRgb(*row.background));
+            button->setFillColour(QColor::fromRgb(*row.background));
         return button;
     }
     case ControlKind::Image: {
@@ -198,7 +198,7 @@ void Tavrolin::buildControls()
         &Tavrolin::reset);
 }
 
-// The faces the window gets need not be as narrow as the layout was drawn for: each of the two
+// The fonts the window gets need not be as narrow as the layout was drawn for: each of the two
 // is narrowed just enough that every caption in it shows whole.
 void Tavrolin::fitFonts()
 {
