@@ -168,7 +168,7 @@ CalculatorState modelAction(int action, CalculatorState s, bool &completed)
 
 TEST_P(ModelAgreement, Actions)
 {
-    using Action = bool (*)(CalculatorState &);
+    using Action = calc::ActionError (*)(CalculatorState &);
     const Action actions[] = {calc::convertMegabytes, calc::convertSpeed, calc::calculateTimes};
     for (int i = 0; i < kRounds / 4; ++i) {
         const CalculatorState before {m_generate.text(), m_generate.text(), m_generate.text(),
@@ -177,7 +177,7 @@ TEST_P(ModelAgreement, Actions)
             bool expectedCompleted = false;
             const CalculatorState expected = modelAction(action, before, expectedCompleted);
             CalculatorState state = before;
-            const bool completed = actions[action](state);
+            const bool completed = actions[action](state) == calc::ActionError {};
             if ((completed != expectedCompleted || state != expected)
                 && !report("action " + std::to_string(action) + " on "
                     + ::testing::PrintToString(before.mbstext + "|" + before.kbsctext + "|"
