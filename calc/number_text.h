@@ -38,9 +38,13 @@ std::string formatFixed(double value, std::string_view decimalSeparator);
 // at least 15. Non-finite values as in formatFixed.
 std::string formatGeneral(double value, std::string_view decimalSeparator);
 
-// As above, with the decimal point of the C library's current LC_NUMERIC
-// locale, read afresh at every call.
+// As above, with the decimal separator of the current locale.
 std::string formatFixed(double value);
 std::string formatGeneral(double value);
+
+// The decimal separator of the C library's current LC_NUMERIC locale
+// (localeconv), read afresh at every call; "." where the locale gives none.
+// Valid until the locale changes.
+std::string_view localeDecimalSeparator();
 
 } // namespace calc
