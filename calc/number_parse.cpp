@@ -9,15 +9,15 @@
 #include <limits>
 #include <string>
 
-// Reading a number out of text. The blanks go first; the digits of a decimal
-// number are then gathered and rounded by std::from_chars, which ignores the
-// locale and rounds correctly.
+// Reading a number out of UTF-8 text. The blanks go first; the digits of a
+// decimal number are then gathered as ASCII and rounded by std::from_chars,
+// which ignores the locale and rounds correctly.
 namespace calc {
 namespace {
 
 constexpr bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
 constexpr bool isExponentLetter(char c)
@@ -25,8 +25,48 @@ constexpr bool isExponentLetter(char c)
     return c == 'e' || c == 'E' || c == 'd' || c == 'D';
 }
 
-// The value of the decimal digit that starts the text and the bytes it takes;
-// a length of 0 when none does.
+// The first code point of every run of ten decimal digits (Unicode 14.0,
+// general category Nd) beyond ASCII. Each run holds the digits 0 to 9 in order.
+constexpr char32_t kDigitZeros[] = {0x660, 0x6F0, 0x7C0, 0x966, 0x9E6, 0xA66, 0xAE6, 0xB66, 0xBE6,
+    0xC66, 0xCE6, 0xD66, 0xDE6, 0xE50, 0xED0, 0xF20, 0x1040, 0x1090, 0x17E0, 0x1810, 0x1946, 0x19D0,
+    0x1A80, 0x1A90, 0x1B50, 0x1BB0, 0x1C40, 0x1C50, 0xA620, 0xA8D0, 0xA900, 0xA9D0, 0xA9F0, 0xAA50,
+    0xABF0, 0xFF10, 0x104A0, 0x10D30, 0x11066, 0x110F0, 0x11136, 0x111D0, 0x112F0, 0x11450, 0x114D0,
+    0x11650, 0x116C0, 0x11730, 0x118E0, 0x11950, 0x11C50, 0x11D50, 0x11DA0, 0x16A60, 0x16AC0,
+    0x16B50, 0x1D7CE, 0x1D7D8, 0x1D7E2, 0x1D7EC, 0x1D7F6, 0x1E140, 0x1E2F0, 0x1E950, 0x1FBF0};
+
+// The code point of the UTF-8 sequence of two to four bytes that starts the
+// text, and its length; a length of 0 when no well-formed one does.
+struct CodePoint
+{
+    char32_t value = 0;
+    std::size_t length = 0;
+};
+
+CodePoint decodeUtf8(std::string_view text)
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead >= 0xF8 ? 0
+        : lead >= 0xF0                      ? 4
+        : lead >= 0xE0                      ? 3
+        : lead >= 0xC0                      ? 2
+                                            : 0;
+    if (length == 0 || text.size() < length)
+        return {};
+    char32_t value = lead & (0x7Fu >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[i]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        value = value << 6 | (next & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000}; // by length
+    if (value < kShortest[length])
+        return {}; // an overlong form
+    return {value, length};
+}
+
+// The value of the decimal digit (ASCII or any other Unicode decimal digit)
+// that starts the text, and the bytes it takes; a length of 0 when none does.
 struct Digit
 {
     int value = 0;
@@ -35,15 +75,25 @@ struct Digit
 
 Digit digitAt(std::string_view text)
 {
-    if (!text.empty() && text[0] >= '0' && text[0] <= '9')
+    if (text.empty())
+        return {};
+    if (text[0] >= '0' && text[0] <= '9')
         return {text[0] - '0', 1};
-    return {};
+    const CodePoint c = decodeUtf8(text);
+    const auto *const after
+        = std::upper_bound(std::begin(kDigitZeros), std::end(kDigitZeros), c.value);
+    if (c.length == 0 || after == std::begin(kDigitZeros) || c.value - after[-1] > 9)
+        return {};
+    return {static_cast<int>(c.value - after[-1]), c.length};
 }
 
-// The length of the decimal point that starts the text, 0 when none does.
-std::size_t pointAt(std::string_view text)
+// The length of the decimal separator that starts the text: a period, or the
+// locale's own separator; 0 when neither does.
+std::size_t separatorAt(std::string_view text, std::string_view localeSeparator)
 {
-    return text.starts_with('.') ? 1 : 0;
+    if (text.starts_with('.'))
+        return 1;
+    return text.starts_with(localeSeparator) ? localeSeparator.size() : 0;
 }
 
 double signedZero(bool negative)
@@ -69,7 +119,7 @@ constexpr std::int64_t kUnderflowExponent = -330;
 constexpr std::int64_t kExponentCap = 1'000'000'000'000;
 
 // A decimal number at the start of a text without blanks.
-double parseDecimal(std::string_view text)
+double parseDecimal(std::string_view text, std::string_view localeSeparator)
 {
     bool negative = false;
     if (text.starts_with('+') || text.starts_with('-')) {
@@ -94,7 +144,7 @@ double parseDecimal(std::string_view text)
         takeDigit(d.value);
         ++exponent;
     }
-    if (const std::size_t point = pointAt(text)) {
+    if (const std::size_t point = separatorAt(text, localeSeparator)) {
         text.remove_prefix(point);
         for (Digit d; (d = digitAt(text)).length > 0; text.remove_prefix(d.length)) {
             anyDigit = true;
@@ -197,7 +247,7 @@ double parseNumber(std::string_view text)
         text.begin(), text.end(), std::back_inserter(compact), [](char c) { return !isBlank(c); });
     const std::string_view rest = compact;
     if (!rest.starts_with('&'))
-        return parseDecimal(rest);
+        return parseDecimal(rest, localeDecimalSeparator());
     const char letter = rest.size() > 1 ? static_cast<char>(rest[1] | 0x20) : '\0';
     if (letter != 'h' && letter != 'o')
         return 0.0; // '&' starts no decimal number either

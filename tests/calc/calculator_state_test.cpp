@@ -1,6 +1,7 @@
 #include "calc/calculator_state.h"
 #include "test_support.h"
 
+#include <clocale>
 #include <span>
 
 using calc::ActionError;
@@ -133,21 +134,36 @@ TEST(Actions, CalculatingUsesTheBoxesAsTheyStand)
     EXPECT_EQ(state.sectime, "1024.00");
 }
 
-using ActionsInCommaLocale = calc::test::LocaleTest;
+using ActionsInLocales = calc::test::LocaleTest;
 
-// Written texts carry the locale's comma, which ends a number read back.
-TEST_F(ActionsInCommaLocale, CommaTextsReadBackTruncated)
+// The three steps as the window guides them: what one step writes, the next
+// reads back as the value it shows, so every locale gives the same times.
+TEST_F(ActionsInLocales, ThreeStepsGiveTheSameTimes)
 {
-    useLocale(calc::test::kCommaLocale);
-    CalculatorState state {"0.1", "0", "56", "0", "", "", ""};
-    EXPECT_EQ(calc::convertMegabytes(state), kDone);
-    EXPECT_EQ(state.kbsctext, "102,4");
-    EXPECT_EQ(calc::convertSpeed(state), kDone);
-    EXPECT_EQ(state.kbstext, "6,84");
-    EXPECT_EQ(calc::calculateTimes(state), kDone); // 102 / 6
-    EXPECT_EQ(state.sectime, "17,00");
-    EXPECT_EQ(state.mintime, "0,28");
-    EXPECT_EQ(state.hrstime, "0,00");
+    const struct
+    {
+        const char *megabytes, *speed, *kilobytes, *rate, *seconds, *minutes, *hours;
+    } rounds[] = {
+        {"700", "56", "716800", "6.84", "104795.32", "1746.59", "29.11"},
+        {"0.1", "56", "102.4", "6.84", "14.97", "0.25", "0.00"},
+    };
+    const char *const locales[]
+        = {"C", calc::test::kCommaLocale, "fr_FR.UTF-8", calc::test::kArabicSeparatorLocale};
+    for (const char *locale : locales) {
+        useLocale(locale);
+        const std::string separator = std::localeconv()->decimal_point;
+        const auto local
+            = [&](const char *text) { return calc::test::withSeparator(text, separator); };
+        for (const auto &r : rounds) {
+            CalculatorState state {r.megabytes, "0", r.speed, "0", "", "", ""};
+            EXPECT_EQ(calc::convertMegabytes(state), kDone);
+            EXPECT_EQ(calc::convertSpeed(state), kDone);
+            EXPECT_EQ(calc::calculateTimes(state), kDone);
+            const CalculatorState expected {r.megabytes, local(r.kilobytes), r.speed, local(r.rate),
+                local(r.seconds), local(r.minutes), local(r.hours)};
+            EXPECT_EQ(state, expected) << r.megabytes << " MB in " << locale;
+        }
+    }
 }
 
 } // namespace
