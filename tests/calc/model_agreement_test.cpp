@@ -195,8 +195,10 @@ TEST_P(ModelAgreement, Actions)
 }
 
 // A period, a comma, and the Arabic decimal separator U+066B.
-INSTANTIATE_TEST_SUITE_P(Locales, ModelAgreement,
-    ::testing::Values("C", calc::test::kCommaLocale, calc::test::kArabicSeparatorLocale),
-    [](const auto &info) { return std::string(info.param).substr(0, 2); });
+constexpr const char *kLocales[]
+    = {"C", calc::test::kCommaLocale, calc::test::kArabicSeparatorLocale};
+constexpr const char *kLocaleNames[] = {"Period", "Comma", "ArabicSeparator"};
+INSTANTIATE_TEST_SUITE_P(Locales, ModelAgreement, ::testing::ValuesIn(kLocales),
+    [](const auto &info) { return std::string(kLocaleNames[info.index]); });
 
 } // namespace
