@@ -45,11 +45,9 @@ struct CodePoint
 CodePoint decodeUtf8(std::string_view text)
 {
     const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead >= 0xF8 ? 0
-        : lead >= 0xF0                      ? 4
-        : lead >= 0xE0                      ? 3
-        : lead >= 0xC0                      ? 2
-                                            : 0;
+    std::size_t length = 0; // stays 0 for a byte that leads no such sequence
+    if (lead >= 0xC0 && lead < 0xF8)
+        length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
     if (length == 0 || text.size() < length)
         return {};
     char32_t value = lead & (0x7Fu >> length);
