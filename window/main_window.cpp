@@ -122,12 +122,6 @@ std::string CalculatorState::*boxFor(calc::Field field)
     return nullptr;
 }
 
-bool resetAllTexts(CalculatorState &state, calc::ActionError &error)
-{
-    error = {};
-    return calc::resetAll(state);
-}
-
 } // namespace
 
 Tavrolin::Tavrolin(QWidget *parent)
@@ -258,7 +252,7 @@ void Tavrolin::calculate()
 
 void Tavrolin::reset()
 {
-    run(resetAllTexts, {},
+    run(calc::resetAll, {},
         {&CalculatorState::kbsctext, &CalculatorState::spetext, &CalculatorState::kbstext,
             &CalculatorState::mbstext, &CalculatorState::hrstime, &CalculatorState::mintime,
             &CalculatorState::sectime});
@@ -269,8 +263,8 @@ void Tavrolin::run(
 {
     for (StateText text : reads)
         state_.*text = textOnScreen(text).toStdString();
-    calc::ActionError error;
-    if (!action(state_, error)) {
+    const calc::ActionError error = action(state_);
+    if (error != calc::ActionError {}) {
         tellFailure(error);
         return;
     }
