@@ -54,6 +54,9 @@ ci=(
     # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
     # found by its caption, and a screenshot of it
     dpkg-dev xdotool imagemagick
+    # window_orca_test: the screen reader (it brings Speech Dispatcher) and the accessibility
+    # bus it listens on
+    orca at-spi2-core
 )
 
 usage() {
