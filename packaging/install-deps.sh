@@ -15,6 +15,8 @@ run=(
     qt6-base-dev
     # the window writes its icon to the X server itself (XCB)
     libx11-dev libxcb1-dev
+    # Qt's Wayland platform plugin: the window on a Wayland session without X11
+    qt6-wayland
     # the window's face, Liberation Sans, which also stands in for the headings' Arial
     fonts-liberation2
 )
@@ -54,6 +56,9 @@ ci=(
     # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
     # found by its caption, and a screenshot of it
     dpkg-dev xdotool imagemagick
+    # packaging/test-deb.sh: the package's checks (hardening-check is in devscripts), and
+    # the installed program on a headless Wayland compositor
+    lintian devscripts weston
     # window_orca_test: the screen reader (it brings Speech Dispatcher) and the accessibility
     # bus it listens on
     orca at-spi2-core
