@@ -84,6 +84,7 @@ private slots:
     void failureIsToldBesideTheBox();
     void balloonGoesWhenTheUserActs_data();
     void balloonGoesWhenTheUserActs();
+    void balloonFitsItsMessageOnScreen_data();
     void balloonFitsItsMessageOnScreen();
     void resultValuesReachAccessibility();
     void resultsAreAnnounced_data();
@@ -390,14 +391,31 @@ void WindowActionsTest::balloonGoesWhenTheUserActs()
 
 // With its box 5 pixels above the screen's bottom edge, the message is still wholly on the
 // screen, and it is as tall as its wrapped text needs, no taller.
+void WindowActionsTest::balloonFitsItsMessageOnScreen_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("megabytes");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("rate 0") << "calcmd"
+                            << ""
+                            << "kbstext";
+    QTest::newRow("megabytes too large") << "kbscmd"
+                                         << "1e400"
+                                         << "mbstext";
+}
+
 void WindowActionsTest::balloonFitsItsMessageOnScreen()
 {
-    QWidget *box = find("kbstext");
+    QFETCH(QString, button);
+    QFETCH(QString, megabytes);
+    QFETCH(QString, box);
+    setTexts({megabytes});
+    QWidget *mend = window_->findChild<QWidget *>(box);
     const QRect screen = window_->screen()->availableGeometry();
-    window_->move(window_->pos()
-        + QPoint(0, screen.bottom() - 5 - box->mapToGlobal(box->rect().bottomLeft()).y()));
-    QTRY_COMPARE(box->mapToGlobal(box->rect().bottomLeft()).y(), screen.bottom() - 5);
-    QTest::mouseClick(find("calcmd"), Qt::LeftButton);
+    const auto bottom = [&] { return mend->mapToGlobal(mend->rect().bottomLeft()).y(); };
+    window_->move(window_->pos() + QPoint(0, screen.bottom() - 5 - bottom()));
+    QTRY_COMPARE(bottom(), screen.bottom() - 5);
+    QTest::mouseClick(window_->findChild<QWidget *>(button), Qt::LeftButton);
 
     auto *note = qobject_cast<QLabel *>(balloon());
     QVERIFY(note->isVisible());
