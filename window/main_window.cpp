@@ -238,7 +238,7 @@ void Tavrolin::applyColours()
     const auto rows = tavrolin::controlTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ControlRow &row = rows[i];
-        if (row.kind == ControlKind::Label || row.background)
+        if (row.kind != ControlKind::Image)
             controls_[i]->setPalette(tavrolin::controlPalette(row, palette()));
     }
 }
