@@ -1,11 +1,11 @@
 #pragma once
 
-class QWidget;
+#include <QIcon>
 
 namespace tavrolin {
 
-// Gives the window the program's icon at every size it ships. Call it before the window is
-// shown, so that the window manager finds the icon when it maps the window.
-void setProgramIcon(QWidget &window);
+// The program's icon: the icon theme's, under the desktop entry's name, where the program is
+// installed; otherwise the copies built into the program, at every size it ships.
+QIcon programIcon();
 
 } // namespace tavrolin
