@@ -4,8 +4,9 @@
 
 namespace tavrolin {
 
-// The program's icon: the icon theme's, under the desktop entry's name, where the program is
-// installed; otherwise the copies built into the program, at every size it ships.
+// The program's icon at every size it ships, from the program's resources. (The desktop finds
+// the installed icon by the desktop entry's name itself; asking the icon theme here as well
+// would read its whole index at every start.)
 QIcon programIcon();
 
 } // namespace tavrolin
