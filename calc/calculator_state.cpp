@@ -5,60 +5,45 @@
 #include <cmath>
 
 namespace calc {
-namespace {
 
-bool fail(ActionError &error, Failure failure, Field field)
-{
-    error = {failure, field};
-    return false;
-}
-
-bool succeed(ActionError &error)
-{
-    error = {};
-    return true;
-}
-
-} // namespace
-
-bool convertMegabytes(CalculatorState &state, ActionError &error)
+ActionError convertMegabytes(CalculatorState &state)
 {
     const double mbs = parseNumber(state.mbstext);
     if (!std::isfinite(mbs))
-        return fail(error, Failure::InputOutOfRange, Field::Megabytes);
+        return {Failure::InputOutOfRange, Field::Megabytes};
     const double kilobytes = mbs * 1024; // 1024 kilobytes to the megabyte
     if (!std::isfinite(kilobytes))
-        return fail(error, Failure::ResultOutOfRange, Field::Megabytes);
+        return {Failure::ResultOutOfRange, Field::Megabytes};
     state.kbsctext = formatGeneral(kilobytes);
-    return succeed(error);
+    return {};
 }
 
-bool convertSpeed(CalculatorState &state, ActionError &error)
+ActionError convertSpeed(CalculatorState &state)
 {
     const double spe = parseNumber(state.spetext);
     if (!std::isfinite(spe))
-        return fail(error, Failure::InputOutOfRange, Field::Speed);
+        return {Failure::InputOutOfRange, Field::Speed};
     // Kilobits to kilobytes per second, as two divisions in this order: by
     // 1.024 (thousands of bits to units of 1024) and then by 8 bits a byte.
     // A finite speed always gives a finite rate.
     const double kilobytesPerSecond = (spe / 1.024) / 8;
     state.kbstext = formatFixed(kilobytesPerSecond);
-    return succeed(error);
+    return {};
 }
 
-bool calculateTimes(CalculatorState &state, ActionError &error)
+ActionError calculateTimes(CalculatorState &state)
 {
     const double kbsc = parseNumber(state.kbsctext);
     const double kbs = parseNumber(state.kbstext);
     if (!std::isfinite(kbsc))
-        return fail(error, Failure::InputOutOfRange, Field::Kilobytes);
+        return {Failure::InputOutOfRange, Field::Kilobytes};
     if (!std::isfinite(kbs))
-        return fail(error, Failure::InputOutOfRange, Field::TransferRate);
+        return {Failure::InputOutOfRange, Field::TransferRate};
     if (kbs == 0)
-        return fail(error, Failure::ZeroTransferRate, Field::TransferRate);
+        return {Failure::ZeroTransferRate, Field::TransferRate};
     const double seconds = kbsc / kbs;
     if (!std::isfinite(seconds))
-        return fail(error, Failure::ResultOutOfRange, Field::Kilobytes);
+        return {Failure::ResultOutOfRange, Field::Kilobytes};
     // Hours are the minutes divided by 60 again, not the seconds by 3600.
     const double minutes = seconds / 60;
     const double hours = minutes / 60;
@@ -70,10 +55,10 @@ bool calculateTimes(CalculatorState &state, ActionError &error)
     state.sectime = std::move(secondsText);
     state.mintime = std::move(minutesText);
     state.hrstime = std::move(hoursText);
-    return succeed(error);
+    return {};
 }
 
-bool resetAll(CalculatorState &state)
+ActionError resetAll(CalculatorState &state)
 {
     // The starting texts are the defaults of a fresh state, written back in
     // the order the window shows them being cleared.
@@ -85,25 +70,7 @@ bool resetAll(CalculatorState &state)
     state.hrstime = start.hrstime;
     state.mintime = start.mintime;
     state.sectime = start.sectime;
-    return true;
-}
-
-bool convertMegabytes(CalculatorState &state)
-{
-    ActionError ignored;
-    return convertMegabytes(state, ignored);
-}
-
-bool convertSpeed(CalculatorState &state)
-{
-    ActionError ignored;
-    return convertSpeed(state, ignored);
-}
-
-bool calculateTimes(CalculatorState &state)
-{
-    ActionError ignored;
-    return calculateTimes(state, ignored);
+    return {};
 }
 
 } // namespace calc

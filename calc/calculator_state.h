@@ -41,15 +41,10 @@ struct ActionError
     bool operator==(const ActionError &) const = default;
 };
 
-// Each returns whether the action completed; the overloads with an
-// ActionError also say why not (and reset it to no error on success).
-bool convertMegabytes(CalculatorState &state); // mbstext -> kbsctext
-bool convertSpeed(CalculatorState &state); // spetext -> kbstext
-bool calculateTimes(CalculatorState &state); // kbsctext, kbstext -> sec/min/hrs
-bool resetAll(CalculatorState &state); // all seven back to the start
-
-bool convertMegabytes(CalculatorState &state, ActionError &error);
-bool convertSpeed(CalculatorState &state, ActionError &error);
-bool calculateTimes(CalculatorState &state, ActionError &error);
+// Each returns its outcome: no error when it completed, else why not.
+ActionError convertMegabytes(CalculatorState &state); // mbstext -> kbsctext
+ActionError convertSpeed(CalculatorState &state); // spetext -> kbstext
+ActionError calculateTimes(CalculatorState &state); // kbsctext, kbstext -> sec/min/hrs
+ActionError resetAll(CalculatorState &state); // all seven back to the start; always completes
 
 } // namespace calc

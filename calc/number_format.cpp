@@ -8,18 +8,18 @@
 
 // Writing a number as text. std::to_chars gives the value rounded to 15
 // significant digits (exact binary-to-decimal, ties to even); every later step
-// is an operation on those decimal digits, so no binary rounding creeps in.
+// works on those decimal digits, so no binary rounding creeps in.
 namespace calc {
 namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// The value rounded to 15 significant digits: digits[0].digits[1..14] x 10^exponent.
+// The value rounded to 15 significant digits: d.dddddddddddddd x 10^exponent.
 struct Decimal
 {
-    char digits[kSignificantDigits];
-    int exponent;
-    bool negative;
+    std::string digits; // always 15
+    int exponent = 0;
+    bool negative = false;
 };
 
 Decimal toDecimal(double value)
@@ -33,38 +33,23 @@ Decimal toDecimal(double value)
     decimal.negative = *p == '-';
     if (decimal.negative)
         ++p;
-    decimal.digits[0] = *p;
-    p += 2; // the digit and the point
-    std::copy_n(p, kSignificantDigits - 1, decimal.digits + 1);
-    p += kSignificantDigits; // the digits and the 'e'
-    const bool exponentNegative = *p++ == '-';
-    decimal.exponent = 0;
-    for (; p != end; ++p)
-        decimal.exponent = decimal.exponent * 10 + (*p - '0');
-    if (exponentNegative)
-        decimal.exponent = -decimal.exponent;
+    decimal.digits = std::string(1, p[0]) + std::string(p + 2, kSignificantDigits - 1);
+    p += kSignificantDigits + 2; // the digits, the point and the 'e'
+    std::from_chars(*p == '+' ? p + 1 : p, end, decimal.exponent);
     return decimal;
 }
 
-// Fills a string whose length was worked out in advance.
-class Filler
+// Adds one to a string of decimal digits.
+void increment(std::string &digits)
 {
-public:
-    explicit Filler(std::string &text)
-        : m_out(text.data())
-    { }
-    void put(char c) { *m_out++ = c; }
-    void put(std::string_view s) { m_out = std::copy(s.begin(), s.end(), m_out); }
-    void put(const char *from, int count) { m_out = std::copy_n(from, count, m_out); }
-    void repeat(char c, int count) { m_out = std::fill_n(m_out, count, c); }
-
-private:
-    char *m_out;
-};
-
-std::size_t size(int count)
-{
-    return static_cast<std::size_t>(count);
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        if (*digit != '9') {
+            ++*digit;
+            return;
+        }
+        *digit = '0';
+    }
+    digits.insert(digits.begin(), '1');
 }
 
 std::string nonFiniteText(double value)
@@ -72,12 +57,6 @@ std::string nonFiniteText(double value)
     if (std::isnan(value))
         return "NaN";
     return std::signbit(value) ? "-Infinity" : "Infinity";
-}
-
-std::string_view currentDecimalSeparator()
-{
-    const char *point = std::localeconv()->decimal_point;
-    return point != nullptr && *point != '\0' ? std::string_view(point) : std::string_view(".");
 }
 
 } // namespace
@@ -88,37 +67,27 @@ std::string formatFixed(double value, std::string_view decimalSeparator)
         return nonFiniteText(value);
     const Decimal decimal = toDecimal(value);
 
-    // The value counted in hundredths, as decimal digits, after three zeros
-    // that give room for a carry and for "0.0x".
-    char hundredths[3 + 309 + 2]; // not zero-filled: that would cost as much as the rest
-    hundredths[0] = hundredths[1] = hundredths[2] = '0';
-    int length = 3;
-    const int width = decimal.exponent + 3; // digits down to the hundredths
-    for (int i = 0; i < width; ++i)
-        hundredths[length++] = i < kSignificantDigits ? decimal.digits[i] : '0';
-    // Half a hundredth or more rounds away from zero.
-    if (width >= 0 && width < kSignificantDigits && decimal.digits[width] >= '5') {
-        int i = length - 1;
-        while (hundredths[i] == '9')
-            hundredths[i--] = '0';
-        ++hundredths[i];
+    // The value counted in hundredths: the digits down to the hundredths, then
+    // half a hundredth or more rounds away from zero.
+    const int width = decimal.exponent + 3;
+    std::string hundredths;
+    if (width > 0) {
+        hundredths = decimal.digits.substr(0, static_cast<std::size_t>(width));
+        hundredths.append(static_cast<std::size_t>(std::max(width - kSignificantDigits, 0)), '0');
     }
+    if (width >= 0 && width < kSignificantDigits
+        && decimal.digits[static_cast<std::size_t>(width)] >= '5')
+        increment(hundredths);
 
-    int first = 0; // drop leading zeros, keeping "0.00"
-    while (first < length - 3 && hundredths[first] == '0')
-        ++first;
-    const bool nonZero = hundredths[first] != '0' || hundredths[length - 2] != '0'
-        || hundredths[length - 1] != '0';
-    const bool minus = decimal.negative && nonZero;
-    const int integerDigits = length - 2 - first;
-
-    std::string text(size(minus + integerDigits + 2) + decimalSeparator.size(), '\0');
-    Filler out(text);
-    if (minus)
-        out.put('-');
-    out.put(hundredths + first, integerDigits);
-    out.put(decimalSeparator);
-    out.put(hundredths + length - 2, 2);
+    hundredths.erase(0, hundredths.find_first_not_of('0'));
+    const bool zero = hundredths.empty();
+    if (hundredths.size() < 3)
+        hundredths.insert(0, 3 - hundredths.size(), '0');
+    const std::size_t point = hundredths.size() - 2;
+    std::string text = decimal.negative && !zero ? "-" : "";
+    text.append(hundredths, 0, point);
+    text += decimalSeparator;
+    text.append(hundredths, point);
     return text;
 }
 
@@ -129,69 +98,54 @@ std::string formatGeneral(double value, std::string_view decimalSeparator)
     const Decimal decimal = toDecimal(value);
     if (decimal.digits[0] == '0')
         return "0"; // zero of either sign
-    int count = kSignificantDigits;
-    while (decimal.digits[count - 1] == '0')
-        --count;
-    const char *const digits = decimal.digits;
+    std::string digits = decimal.digits;
+    digits.erase(digits.find_last_not_of('0') + 1);
     const int exponent = decimal.exponent;
-    const std::size_t separator = decimalSeparator.size();
-    const int sign = decimal.negative ? 1 : 0;
 
-    std::string text;
+    std::string text = decimal.negative ? "-" : "";
     if (exponent < -4 || exponent >= kSignificantDigits) {
-        const int magnitude = std::abs(exponent);
-        const int exponentDigits = magnitude < 100 ? 2 : 3;
-        text.resize(size(sign + count + 2 + exponentDigits) + (count > 1 ? separator : 0));
-        Filler out(text);
-        if (sign)
-            out.put('-');
-        out.put(digits[0]);
-        if (count > 1) {
-            out.put(decimalSeparator);
-            out.put(digits + 1, count - 1);
+        text += digits[0];
+        if (digits.size() > 1) {
+            text += decimalSeparator;
+            text.append(digits, 1);
         }
-        out.put('E');
-        out.put(exponent < 0 ? '-' : '+');
-        if (exponentDigits == 3)
-            out.put(static_cast<char>('0' + magnitude / 100));
-        out.put(static_cast<char>('0' + magnitude / 10 % 10));
-        out.put(static_cast<char>('0' + magnitude % 10));
-    } else if (exponent >= 0) {
-        const int integerDigits = exponent + 1;
-        const int fractionDigits = std::max(count - integerDigits, 0);
-        text.resize(
-            size(sign + integerDigits + fractionDigits) + (fractionDigits > 0 ? separator : 0));
-        Filler out(text);
-        if (sign)
-            out.put('-');
-        out.put(digits, std::min(count, integerDigits));
-        out.repeat('0', integerDigits - std::min(count, integerDigits));
-        if (fractionDigits > 0) {
-            out.put(decimalSeparator);
-            out.put(digits + integerDigits, fractionDigits);
-        }
+        text += exponent < 0 ? "E-" : "E+";
+        const std::string power = std::to_string(std::abs(exponent));
+        if (power.size() < 2)
+            text += '0';
+        text += power;
+    } else if (exponent < 0) {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += digits;
     } else {
-        const int zeros = -exponent - 1; // between the separator and the digits
-        text.resize(size(sign + 1 + zeros + count) + separator);
-        Filler out(text);
-        if (sign)
-            out.put('-');
-        out.put('0');
-        out.put(decimalSeparator);
-        out.repeat('0', zeros);
-        out.put(digits, count);
+        const auto whole = static_cast<std::size_t>(exponent + 1);
+        if (digits.size() < whole)
+            digits.resize(whole, '0');
+        text.append(digits, 0, whole);
+        if (digits.size() > whole) {
+            text += decimalSeparator;
+            text.append(digits, whole);
+        }
     }
     return text;
 }
 
+std::string_view localeDecimalSeparator()
+{
+    const char *point = std::localeconv()->decimal_point;
+    return point != nullptr && *point != '\0' ? std::string_view(point) : std::string_view(".");
+}
+
 std::string formatFixed(double value)
 {
-    return formatFixed(value, currentDecimalSeparator());
+    return formatFixed(value, localeDecimalSeparator());
 }
 
 std::string formatGeneral(double value)
 {
-    return formatGeneral(value, currentDecimalSeparator());
+    return formatGeneral(value, localeDecimalSeparator());
 }
 
 } // namespace calc

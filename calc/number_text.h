@@ -7,11 +7,18 @@
 // handles is an IEEE 754 double.
 namespace calc {
 
-// Reads a number out of any text; never fails. Blanks (space, tab, line
-// feed) are dropped wherever they stand, then a leading decimal number
-// ("+1.5e3", "1.5D3", ".5"), or a "&H" / "&O" whole number, is read up to the
-// first character that cannot continue it. The period is always the decimal
-// point, whatever the locale. Text with no leading number reads as 0.
+// Reads a number out of any UTF-8 text; never fails. Blanks (space, tab, line
+// feed, carriage return) are dropped wherever they stand, then a leading
+// decimal number ("+1.5e3", "1.5D3", ".5"), or a "&H" / "&O" whole number, is
+// read up to the first character that cannot continue it. Text with no
+// leading number reads as 0.
+// - The decimal point is a period or the current locale's decimal separator
+//   (localeDecimalSeparator(), so what formatFixed writes reads back); a
+//   second one of either kind ends the number: in a comma locale "1,5" and
+//   "1.5" read as 1.5 and "1.2,3" as 1.2.
+// - Any Unicode decimal digit ("٥٦", "۵۶", "５６") stands for its value
+//   wherever a decimal number takes an ASCII digit. Signs, exponent letters,
+//   "&H", "&O" and hexadecimal digits are ASCII only.
 //
 // Choices where the rules leave room:
 // - A value beyond the range of a double reads as an infinity of its sign; a
@@ -38,9 +45,13 @@ std::string formatFixed(double value, std::string_view decimalSeparator);
 // at least 15. Non-finite values as in formatFixed.
 std::string formatGeneral(double value, std::string_view decimalSeparator);
 
-// As above, with the decimal point of the C library's current LC_NUMERIC
-// locale, read afresh at every call.
+// As above, with the decimal separator of the current locale.
 std::string formatFixed(double value);
 std::string formatGeneral(double value);
+
+// The decimal separator of the C library's current LC_NUMERIC locale
+// (localeconv), read afresh at every call; "." where the locale gives none.
+// Valid until the locale changes.
+std::string_view localeDecimalSeparator();
 
 } // namespace calc

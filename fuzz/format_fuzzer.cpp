@@ -1,25 +1,22 @@
-// formatFixed and formatGeneral on any double: the texts have the required shape, equal the
-// texts worked out from the value's 15 significant digits, and a general text reads back as
-// the value rounded to 15 significant digits. The overloads without a separator follow the
-// locale of the moment.
+// formatFixed and formatGeneral on any double: the texts have the required shape and equal the
+// reference's texts, with a given separator and in a period, a comma and a U+066B locale; and
+// in each locale the texts read back as the values they show.
 //
 // Input: "t" and a number text (read by parseNumber), or the bytes of a double.
 #include "calc/number_text.h"
-#include "reference.h"
+#include "fuzz_report.h"
+#include "reference_model.h"
 
 #include <clocale>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
-
-// A locale whose decimal separator is a comma; locales-all provides it.
-constexpr const char *kCommaLocale = "de_DE.UTF-8";
 
 bool allDigits(std::string_view text)
 {
@@ -45,39 +42,52 @@ bool hasFixedShape(std::string_view text, std::string_view separator)
 void checkSeparator(double value, std::string_view separator)
 {
     const std::string what
-        = fuzzref::describe(value) + " with separator \"" + std::string(separator) + "\": ";
+        = fuzzreport::describe(value) + " with separator " + reference::quoted(separator) + ": ";
     const std::string fixed = calc::formatFixed(value, separator);
     if (std::isfinite(value)) {
         FUZZ_REQUIRE(
-            hasFixedShape(fixed, separator), what + "Fixed gives " + fuzzref::quoted(fixed));
+            hasFixedShape(fixed, separator), what + "Fixed gives " + reference::quoted(fixed));
     }
-    const std::string expectedFixed = fuzzref::expectedFixed(value, separator);
+    const std::string expectedFixed = reference::fixed(value, separator);
     FUZZ_REQUIRE(fixed == expectedFixed,
-        what + "Fixed gives " + fuzzref::quoted(fixed) + ", expected " + expectedFixed);
+        what + "Fixed gives " + reference::quoted(fixed) + ", expected " + expectedFixed);
 
     const std::string general = calc::formatGeneral(value, separator);
-    const std::string expectedGeneral = fuzzref::expectedGeneral(value, separator);
+    const std::string expectedGeneral = reference::general(value, separator);
     FUZZ_REQUIRE(general == expectedGeneral,
-        what + "general gives " + fuzzref::quoted(general) + ", expected " + expectedGeneral);
+        what + "general gives " + reference::quoted(general) + ", expected " + expectedGeneral);
 }
 
-void checkLocale(double value, const char *locale, std::string_view separator)
+void checkLocale(double value, const char *locale)
 {
     FUZZ_REQUIRE(std::setlocale(LC_NUMERIC, locale) != nullptr,
         std::string("locale ") + locale + " is missing");
-    const std::string what = fuzzref::describe(value) + " in locale " + locale + ": ";
+    const std::string what = fuzzreport::describe(value) + " in locale " + locale + ": ";
+    const std::string separator = reference::localeSeparator();
     const std::string fixed = calc::formatFixed(value);
     const std::string general = calc::formatGeneral(value);
-    FUZZ_REQUIRE(fixed == calc::formatFixed(value, separator),
-        what + "Fixed gives " + fuzzref::quoted(fixed));
-    FUZZ_REQUIRE(general == calc::formatGeneral(value, separator),
-        what + "general gives " + fuzzref::quoted(general));
+    FUZZ_REQUIRE(fixed == reference::fixed(value, separator),
+        what + "Fixed gives " + reference::quoted(fixed));
+    FUZZ_REQUIRE(general == reference::general(value, separator),
+        what + "general gives " + reference::quoted(general));
+
+    // Read back, each text is the value it shows: what its period form reads as.
+    const std::pair<std::string, std::string> written[]
+        = {{fixed, reference::fixed(value, ".")}, {general, reference::general(value, ".")}};
+    for (const auto &[text, withPeriod] : written) {
+        const double readBack = calc::parseNumber(text);
+        const double shown = reference::parse(withPeriod);
+        FUZZ_REQUIRE(readBack == shown,
+            what + reference::quoted(text) + " reads as " + fuzzreport::describe(readBack)
+                + ", not as " + fuzzreport::describe(shown));
+    }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    std::setlocale(LC_NUMERIC, "C");
     double value = 0;
     if (size > 0 && data[0] == 't') {
         value = calc::parseNumber(
@@ -88,19 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::memcpy(&value, bytes, sizeof value);
     }
 
-    checkSeparator(value, ".");
-    checkSeparator(value, ",");
-
-    if (std::isfinite(value)) {
-        const std::string general = calc::formatGeneral(value, ".");
-        const double readBack = calc::parseNumber(general);
-        const double expected = fuzzref::round15(value);
-        FUZZ_REQUIRE(readBack == expected,
-            fuzzref::describe(value) + " is written " + general + ", which reads as "
-                + fuzzref::describe(readBack) + ", not as " + fuzzref::describe(expected));
-    }
-
-    checkLocale(value, kCommaLocale, ",");
-    checkLocale(value, "C", ".");
+    for (const char *separator : {".", ",", "\u066B"})
+        checkSeparator(value, separator);
+    for (const char *locale : {"C", "de_DE.UTF-8", "ps_AF.UTF-8"})
+        checkLocale(value, locale);
     return 0;
 }

@@ -13,6 +13,8 @@ run=(
     cmake ninja-build g++
     # Qt Core, Gui and Widgets; also Qt Test, which the build's Qt lookup asks for
     qt6-base-dev
+    # Qt's Wayland platform plugin: the window on a Wayland session without X11
+    qt6-wayland
     # the window's face, Liberation Sans, which also stands in for the headings' Arial
     fonts-liberation2
 )
@@ -50,6 +52,9 @@ ci=(
     # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
     # found by its caption, and a screenshot of it
     dpkg-dev xdotool imagemagick
+    # packaging/test-deb.sh: the package's checks (hardening-check is in devscripts), and
+    # the installed program on a headless Wayland compositor
+    lintian devscripts weston
 )
 
 usage() {

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with apt-get, starts the installed program under
-# Xvfb, checks that its window appears (caption, mapped, with its icon), and removes the
-# package again, also when a check fails.
+# Builds the Debian package with Debian's hardening flags, checks it with lintian and
+# hardening-check, installs it with apt-get, starts the installed program under Xvfb (window
+# found by its caption, mapped, with its icon and the desktop entry's class) and on a headless
+# Wayland compositor with no X display (its window drawn there, under its app id), and removes
+# the package again, also when a check fails.
 #   packaging/test-deb.sh [BUILD-DIR]      (default: build-deb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-deb}
-id=example.orlevan.Tavrolin
+export id=example.orlevan.Tavrolin
 
 bash packaging/install-deps.sh ci
 sudo=""
@@ -16,7 +18,13 @@ if [ "$(dpkg-query -W -f='${db:Status-Status}' tavrolin 2>/dev/null || true)" = 
     exit 1
 fi
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+# Debian's hardening flags (PIE, RELRO, BIND_NOW, stack protector, FORTIFY); CMake reads no
+# CPPFLAGS, so they go with the compiler's flags. Given on every run, as a build directory
+# keeps its first flags otherwise.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build "$build" -j2
 rm -f "$build"/tavrolin_*.deb
 (cd "$build" && cpack -G DEB)
@@ -33,6 +41,13 @@ echo "Depends: $depends"
 for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
     grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "the package does not depend on $need"
 done
+recommends=$(dpkg-deb --field "$deb" Recommends)
+echo "Recommends: $recommends"
+grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends" ||
+    fail "the package does not recommend qt6-wayland"
+
+# lintian: no error, no warning and no information tag either (there is none left to fix).
+lintian --info --fail-on error,warning,info "$deb" || fail "lintian found problems"
 
 remove() {
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q tavrolin >/dev/null || true
@@ -41,15 +56,33 @@ trap remove EXIT
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
 
 for file in /usr/bin/tavrolin /usr/share/applications/$id.desktop \
-    /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/256x256/apps/$id.png; do
+    /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/256x256/apps/$id.png \
+    /usr/share/doc/tavrolin/copyright /usr/share/doc/tavrolin/changelog.gz \
+    /usr/share/man/man1/tavrolin.1.gz; do
     dpkg-query --search "$file" >/dev/null 2>&1 || fail "the package did not install $file"
 done
 readelf --notes /usr/bin/tavrolin | grep -q 'Packaging Metadata: .*"version":"1.00"' ||
     fail "the installed program lacks its package metadata note"
 
-# The window: found by its caption, mapped, and carrying the icon at 16 and 32 pixels.
+# Control-flow protection is not among Debian 12's flags. Fortify Source shows only where the
+# compiler could bound a call's object size; where it found none, hardening-check can tell
+# nothing from the program, so the flag is checked in the build.
+hardening=$(hardening-check --nocfprotection /usr/bin/tavrolin) || {
+    if grep -qx ' Fortify Source functions: no, only unprotected functions found!' \
+        <<<"$hardening" && [[ " $cxxflags " == *" -D_FORTIFY_SOURCE=2 "* ]]; then
+        hardening=$(hardening-check --nocfprotection --nofortify /usr/bin/tavrolin) ||
+            fail "hardening-check: the installed program lacks hardening"
+    else
+        fail "hardening-check: the installed program lacks hardening"
+    fi
+}
+echo "$hardening"
+
+# X11: the window found by its caption, mapped, carrying the icon at 16 and 32 pixels, and
+# of the class the desktop entry names, which X11 taskbars group it by.
 export shot="$(realpath "$build")/deb-window.png"
-xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash -s <<'EOF' || status=1
+env -u WAYLAND_DISPLAY xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
+    bash -s <<'EOF' || status=1
 set -uo pipefail
 /usr/bin/tavrolin &
 app=$!
@@ -71,6 +104,11 @@ else
             result=1
         }
     done
+    class=$(xprop -id "$wid" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+    entry=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$id.desktop")
+    echo "window class: $class; desktop entry's StartupWMClass: $entry"
+    [ -n "$class" ] && [ "$class" = "$entry" ] ||
+        { echo "FAIL: the window's class does not match the desktop entry" >&2; result=1; }
     import -window root "$shot" && echo "screenshot: $shot"
 fi
 kill -0 "$app" 2>/dev/null || { echo "FAIL: the program exited early" >&2; result=1; }
@@ -79,8 +117,80 @@ wait "$app" 2>/dev/null
 exit $result
 EOF
 
+# Wayland without X11: a headless weston with a private runtime directory and a plain
+# background, no DISPLAY and Qt left to choose its platform. The program's own protocol log
+# (WAYLAND_DEBUG) shows its toplevel's title and app id; weston's screenshots (--debug lets
+# weston-screenshooter take them) show the window drawn: the part of the screen that is not
+# background is at least the window's 484x332 client area and smaller than the screen.
+export wayland_shot="$(realpath "$build")/deb-wayland-window.png"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bash -s <<'EOF' || status=1
+set -uo pipefail
+runtime=$(mktemp -d)
+export XDG_RUNTIME_DIR=$runtime
+printf '[shell]\nbackground-color=0xff204060\nbackground-image=\npanel-position=none\n' \
+    >"$runtime/weston.ini"
+weston --config="$runtime/weston.ini" --backend=headless-backend.so --use-pixman \
+    --width=1024 --height=768 --socket=tavrolin-test --debug --log="$runtime/weston.log" &
+weston=$!
+app=""
+result=1
+finish() {
+    [ -z "$app" ] || { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
+    kill "$weston" 2>/dev/null
+    wait "$weston" 2>/dev/null
+    if [ $result -ne 0 ]; then
+        echo "--- weston's log:" >&2
+        tail -n 20 "$runtime/weston.log" >&2
+        echo "--- the program's last protocol messages:" >&2
+        tail -n 20 "$runtime/program.log" >&2
+    fi
+    rm -rf "$runtime"
+}
+trap finish EXIT
+for _ in $(seq 100); do
+    [ -S "$runtime/tavrolin-test" ] && break
+    sleep 0.1
+done
+[ -S "$runtime/tavrolin-test" ] || { echo "FAIL: weston did not start" >&2; exit 1; }
+export WAYLAND_DISPLAY=tavrolin-test
+
+WAYLAND_DEBUG=1 /usr/bin/tavrolin 2>"$runtime/program.log" &
+app=$!
+size=""
+mkdir "$runtime/shots"
+for _ in $(seq 30); do
+    sleep 1
+    kill -0 "$app" 2>/dev/null || break
+    grep -q "set_app_id(\"$id\")" "$runtime/program.log" || continue
+    rm -f "$runtime/shots/"*
+    (cd "$runtime/shots" && timeout 10 weston-screenshooter) || continue
+    picture=$(ls "$runtime/shots/"*.png 2>/dev/null | head -n 1)
+    [ -n "$picture" ] || continue
+    read -r width height < <(convert "$picture" -trim -format '%w %h\n' info:)
+    size="${width}x$height"
+    if [ "$width" -ge 484 ] && [ "$height" -ge 332 ] && [ "$width" -lt 1024 ] &&
+        [ "$height" -lt 768 ]; then
+        cp "$picture" "$wayland_shot"
+        result=0
+        break
+    fi
+done
+kill -0 "$app" 2>/dev/null || { echo "FAIL: the program exited on Wayland" >&2; result=1; }
+grep -q 'set_title("The Tavrolin - Version 1.00 ")' "$runtime/program.log" ||
+    { echo "FAIL: no toplevel titled 'The Tavrolin - Version 1.00 ' on Wayland" >&2; result=1; }
+grep -q "set_app_id(\"$id\")" "$runtime/program.log" ||
+    { echo "FAIL: the toplevel's app id is not $id" >&2; result=1; }
+if [ $result -eq 0 ]; then
+    echo "Wayland: window drawn at ${size} (with its decoration); screenshot: $wayland_shot"
+else
+    echo "FAIL: no window drawn on weston (last drawn area: ${size:-none})" >&2
+fi
+exit $result
+EOF
+
 remove
 trap - EXIT
 [ ! -e /usr/bin/tavrolin ] || fail "/usr/bin/tavrolin is still there after removing the package"
-[ $status -eq 0 ] && echo "PASS: $(basename "$deb") installs, shows its window and uninstalls"
+[ $status -eq 0 ] && echo "PASS: $(basename "$deb") passes lintian and hardening-check, installs,
+shows its window on X11 and on Wayland, and uninstalls"
 exit $status

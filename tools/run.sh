@@ -1,8 +1,19 @@
 #!/usr/bin/env bash
 # Installs what building and starting the program needs, builds the program alone (no tests,
-# no benchmarks), and starts it.
+# no benchmarks), and starts it, on X11 or natively on Wayland.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+no_session() { # why
+    echo "Tavrolin needs a graphical session: $1" >&2
+    exit 1
+}
+# Unless Qt is asked for another platform (QT_QPA_PLATFORM=offscreen, say), the window needs
+# an X11 or a Wayland display.
+display_server=""
+case ${QT_QPA_PLATFORM:-} in "" | xcb* | wayland*) display_server=1 ;; esac
+[ -z "$display_server" ] || [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ] ||
+    no_session "neither DISPLAY nor WAYLAND_DISPLAY is set."
 
 bash packaging/install-deps.sh run
 # The test command shares build/: every option either command sets, both set.
@@ -10,8 +21,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=O
     -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DCMAKE_REQUIRE_FIND_PACKAGE_benchmark=OFF
 cmake --build build --target tavrolin
 
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "Tavrolin is a desktop program and needs a graphical session (no DISPLAY or WAYLAND_DISPLAY is set)." >&2
-    exit 1
+# A Wayland session without X11 is enough only with Qt's Wayland platform plugin.
+if [ -n "$display_server" ] && [ -z "${DISPLAY:-}" ] &&
+    ! [ -e "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqwayland-generic.so" ]; then
+    no_session "DISPLAY is not set, and WAYLAND_DISPLAY is but Qt's Wayland platform \
+plugin (Debian qt6-wayland) is not installed."
 fi
 exec build/window/tavrolin

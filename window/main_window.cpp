@@ -50,7 +50,7 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
         // default button, so Enter in a box presses nothing.
         button->setAutoDefault(true);
         if (row.background)
-            button->setFaceColour(QColor::fromRgb(*row.background));
+            button->setFillColour(QColor::fromRgb(*row.background));
         return button;
     }
     case ControlKind::Image: {
@@ -112,12 +112,6 @@ std::string CalculatorState::*boxFor(calc::Field field)
         break;
     }
     return nullptr;
-}
-
-bool resetAllTexts(CalculatorState &state, calc::ActionError &error)
-{
-    error = {};
-    return calc::resetAll(state);
 }
 
 } // namespace
@@ -190,7 +184,7 @@ void Tavrolin::buildControls()
         &Tavrolin::reset);
 }
 
-// The faces the window gets need not be as narrow as the layout was drawn for: each of the two
+// The fonts the window gets need not be as narrow as the layout was drawn for: each of the two
 // is narrowed just enough that every caption in it shows whole.
 void Tavrolin::fitFonts()
 {
@@ -250,7 +244,7 @@ void Tavrolin::calculate()
 
 void Tavrolin::reset()
 {
-    run(resetAllTexts, {},
+    run(calc::resetAll, {},
         {&CalculatorState::kbsctext, &CalculatorState::spetext, &CalculatorState::kbstext,
             &CalculatorState::mbstext, &CalculatorState::hrstime, &CalculatorState::mintime,
             &CalculatorState::sectime});
@@ -261,8 +255,8 @@ void Tavrolin::run(
 {
     for (StateText text : reads)
         state_.*text = textOnScreen(text).toStdString();
-    calc::ActionError error;
-    if (!action(state_, error)) {
+    const calc::ActionError error = action(state_);
+    if (error != calc::ActionError {}) {
         tellFailure(error);
         return;
     }

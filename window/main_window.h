@@ -28,7 +28,7 @@ protected:
 
 private:
     using StateText = std::string calc::CalculatorState::*;
-    using Action = bool (*)(calc::CalculatorState &, calc::ActionError &);
+    using Action = calc::ActionError (*)(calc::CalculatorState &);
 
     void buildControls();
     void fitFonts();

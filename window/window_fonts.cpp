@@ -9,7 +9,7 @@ namespace tavrolin {
 
 namespace {
 
-// Narrower than this a face is no longer read comfortably.
+// Narrower than this a typeface is no longer read comfortably.
 constexpr int narrowestStretch = 60;
 constexpr qreal smallestPointSize = 6;
 
@@ -30,12 +30,12 @@ QFont dialogFont()
 {
     QFont font;
     // Arial where Liberation Sans is missing (as on Windows); otherwise the nearest sans-serif
-    // face, which narrowedToFit() then fits to the layout.
+    // typeface, which narrowedToFit() then fits to the layout.
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
-    // Both are a little wider than the face the layout was drawn for: the credit line fits
-    // its 209 pixels at 96 %. Starting there, the window needs no second engine of the face.
+    // Both are a little wider than the typeface the layout was drawn for: the credit line fits
+    // its 209 pixels at 96 %. Starting there, the window needs no second engine of the font.
     font.setStretch(96);
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;

@@ -8,7 +8,7 @@
 
 namespace tavrolin {
 
-// The window's default face: Liberation Sans (Arial's metrics), 8 points, narrowed to 96 %.
+// The window's default font: Liberation Sans (Arial's metrics), 8 points, narrowed to 96 %.
 QFont dialogFont();
 
 // The step headings: Arial 9 pt bold (Liberation Sans through fontconfig on Linux).

@@ -1,16 +1,19 @@
 #include "wrapping_button.h"
 
+#include <QFontMetricsF>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <cmath>
 
 namespace tavrolin {
 
 namespace {
 
 // The bevels of the common styles (Fusion, Breeze, Windows) are at most two pixels wide: the
-// face inside them is filled, their frame and focus outline stay the style's.
+// surface inside them is filled, their frame and focus outline stay the style's.
 constexpr int bevelWidth = 2;
-// Hovered faces lighten and pressed ones darken, as the styles' own do.
+// Hovered fills lighten and pressed ones darken, as the styles' own do.
 constexpr int hoveredLighter = 108;
 constexpr int pressedDarker = 112;
 
@@ -20,12 +23,19 @@ QRect WrappingButton::captionArea() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // Some styles leave a short button less than a line inside its frame (Windows: 11 pixels
+    // of the Reset button's 17). Its line is centred on that area instead, reaching into the
+    // frame's blank inner edge, rather than narrowing the whole font in search of a fit.
+    const int missing = int(std::ceil(QFontMetricsF(font()).height())) - area.height();
+    if (missing > 0)
+        area = area.adjusted(0, -missing / 2, 0, missing - missing / 2).intersected(rect());
+    return area;
 }
 
-void WrappingButton::setFaceColour(const QColor &colour)
+void WrappingButton::setFillColour(const QColor &colour)
 {
-    face_ = colour;
+    fill_ = colour;
     update();
 }
 
@@ -40,16 +50,16 @@ void WrappingButton::paintEvent(QPaintEvent *)
     // The style draws the button itself (bevel, frame, shading), then the caption goes into
     // the style's content area, wrapped, and the focus frame over it.
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    if (face_.isValid()) {
-        QColor face = face_;
+    if (fill_.isValid()) {
+        QColor fill = fill_;
         if (isDown())
-            face = face.darker(pressedDarker);
+            fill = fill.darker(pressedDarker);
         else if (option.state & QStyle::State_MouseOver)
-            face = face.lighter(hoveredLighter);
-        painter.fillRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth), face);
+            fill = fill.lighter(hoveredLighter);
+        painter.fillRect(rect().adjusted(bevelWidth, bevelWidth, -bevelWidth, -bevelWidth), fill);
     }
 
-    // The area the window fitted its face to.
+    // The area the window fitted its font to.
     QRect area = captionArea();
     if (isDown() || isChecked()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),

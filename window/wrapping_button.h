@@ -6,8 +6,8 @@
 namespace tavrolin {
 
 // A push button whose caption wraps at word boundaries when it is wider than the button,
-// centred line by line (QPushButton itself never wraps), and whose face may be filled with a
-// colour of its own instead of the style's shading of the palette's button colour.
+// centred line by line (QPushButton itself never wraps), and whose surface may be filled with
+// a colour of its own instead of the style's shading of the palette's button colour.
 class WrappingButton : public QPushButton
 {
     Q_OBJECT
@@ -15,17 +15,18 @@ class WrappingButton : public QPushButton
 public:
     using QPushButton::QPushButton;
 
-    // Where the caption is drawn, in the button's own coordinates.
+    // Where the caption is drawn, in the button's own coordinates: the style's content area,
+    // at least one line tall.
     QRect captionArea() const;
 
-    // The colour of the face at rest; an invalid colour leaves the face to the style.
-    void setFaceColour(const QColor &colour);
+    // The colour of the fill at rest; an invalid colour leaves the surface to the style.
+    void setFillColour(const QColor &colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor face_;
+    QColor fill_;
 };
 
 } // namespace tavrolin

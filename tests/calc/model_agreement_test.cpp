@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <random>
+#include <span>
 
 using calc::CalculatorState;
 
@@ -22,7 +23,8 @@ public:
     { }
 
     // Texts that mostly hold a number, with signs, exponents, radix prefixes,
-    // blanks anywhere and junk after it.
+    // digits of other scripts, decimal separators of other locales, blanks
+    // anywhere and junk after it.
     std::string text()
     {
         std::string t;
@@ -34,22 +36,24 @@ public:
         } else {
             if (chance(30))
                 t += pick("+-");
-            appendFrom(t, chance(50) ? "0123456789" : "0009", digitCount());
+            appendDigits(t, digitCount());
             if (chance(50)) {
-                t += '.';
-                appendFrom(t, chance(50) ? "0123456789" : "0009", digitCount());
+                t += chance(70) ? "." : pickFrom(kSeparators);
+                appendDigits(t, digitCount());
             }
             if (chance(30)) {
                 t += pick("eEdD");
                 if (chance(50))
                     t += pick("+-");
-                appendFrom(t, "0123456789", chance(5) ? below(25) : below(4));
+                appendDigits(t, chance(5) ? below(25) : below(4));
             }
         }
         if (chance(50))
             appendFrom(t, "x.,$eEdD+-&H5 \t\n\r", below(4));
+        if (chance(20))
+            t += pickFrom(kSeparators) + pickFrom(kDigits);
         for (int blanks = chance(40) ? 1 + below(4) : 0; blanks > 0; --blanks)
-            t.insert(below(static_cast<int>(t.size()) + 1), 1, pick(" \t\n"));
+            t.insert(below(static_cast<int>(t.size()) + 1), 1, pick(" \t\n\r"));
         return t;
     }
 
@@ -71,7 +75,7 @@ public:
         case 3:
             return sign * (1e14 + static_cast<double>(below(900'000'000)) * 1e6 + 0.5);
         default:
-            return calc::parseNumber(text());
+            return reference::parse(text());
         }
     }
 
@@ -88,6 +92,33 @@ private:
             t += pick(from);
     }
     int digitCount() { return chance(2) ? below(900) : chance(10) ? below(45) : below(8); }
+    std::string pickFrom(std::span<const char *const> from)
+    {
+        return from[static_cast<std::size_t>(below(int(from.size())))];
+    }
+    // Mostly ASCII digits, sometimes with many zeros and nines, sometimes
+    // digits of other scripts and code points just beside them.
+    void appendDigits(std::string &t, int count)
+    {
+        const int kind = below(10);
+        while (count-- > 0) {
+            if (kind < 5)
+                t += pick("0123456789");
+            else if (kind < 7)
+                t += pick("0009");
+            else
+                t += chance(50) ? std::string(1, pick("0123456789")) : pickFrom(kDigits);
+        }
+    }
+
+    // Digits of other scripts (Arabic-Indic, Persian, Devanagari, full-width,
+    // N'Ko, mathematical, Adlam, segmented), and the characters just outside
+    // some of their runs.
+    static constexpr const char *kDigits[]
+        = {"\u0660", "\u0665", "\u0669", "\u06F0", "\u06F5", "\u06F9", "\u0966", "\u096F", "\u07C0",
+            "\uFF10", "\uFF19", "\U0001D7CE", "\U0001D7FF", "\U0001E959", "\U0001FBF9", "\u065F",
+            "\u066A", "\u06EF", "\u06FA", "\uFF0F", "\uFF1A", "\U0001FBFA", "\u00B2", "\u2167"};
+    static constexpr const char *kSeparators[] = {".", ",", "\u066B"};
 
     std::mt19937_64 m_random;
 };
@@ -137,57 +168,37 @@ TEST_P(ModelAgreement, Formatting)
     }
 }
 
-// The actions as the model reads them: same formulas, model conversions.
-CalculatorState modelAction(int action, CalculatorState s, bool &completed)
-{
-    const std::string separator = reference::localeSeparator();
-    completed = false;
-    if (action == 0) {
-        const double kilobytes = reference::parse(s.mbstext) * 1024;
-        if (!std::isfinite(kilobytes))
-            return s;
-        s.kbsctext = reference::general(kilobytes, separator);
-    } else if (action == 1) {
-        const double speed = reference::parse(s.spetext);
-        if (!std::isfinite(speed))
-            return s;
-        s.kbstext = reference::fixed(speed / 1.024 / 8, separator);
-    } else {
-        const double kilobytes = reference::parse(s.kbsctext);
-        const double rate = reference::parse(s.kbstext);
-        const double seconds = kilobytes / rate;
-        if (!std::isfinite(kilobytes) || !std::isfinite(rate) || !std::isfinite(seconds))
-            return s;
-        s.sectime = reference::fixed(seconds, separator);
-        s.mintime = reference::fixed(seconds / 60, separator);
-        s.hrstime = reference::fixed(seconds / 60 / 60, separator);
-    }
-    completed = true;
-    return s;
-}
-
 TEST_P(ModelAgreement, Actions)
 {
-    using Action = bool (*)(CalculatorState &);
-    const Action actions[] = {calc::convertMegabytes, calc::convertSpeed, calc::calculateTimes};
+    using Action = calc::ActionError (*)(CalculatorState &);
+    using Model = reference::Outcome (*)(CalculatorState);
+    const struct
+    {
+        const char *name;
+        Action action;
+        Model model;
+    } actions[] = {{"convertMegabytes", calc::convertMegabytes, reference::convertMegabytes},
+        {"convertSpeed", calc::convertSpeed, reference::convertSpeed},
+        {"calculateTimes", calc::calculateTimes, reference::calculateTimes}};
     for (int i = 0; i < kRounds / 4; ++i) {
         const CalculatorState before {m_generate.text(), m_generate.text(), m_generate.text(),
             m_generate.text(), "s", "m", "h"};
-        for (int action = 0; action < 3; ++action) {
-            bool expectedCompleted = false;
-            const CalculatorState expected = modelAction(action, before, expectedCompleted);
+        for (const auto &[name, action, model] : actions) {
             CalculatorState state = before;
-            const bool completed = actions[action](state);
-            if ((completed != expectedCompleted || state != expected)
-                && !report("action " + std::to_string(action) + " on "
-                    + ::testing::PrintToString(before.mbstext + "|" + before.kbsctext + "|"
-                        + before.spetext + "|" + before.kbstext)))
+            const calc::ActionError error = action(state);
+            const std::string fault = reference::disagreement(model(before), before, state, error);
+            if (!fault.empty()
+                && !report(std::string(name) + " on " + reference::describe(before) + ": " + fault))
                 return;
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, ModelAgreement, ::testing::Values("C", "de_DE.UTF-8"),
-    [](const auto &info) { return std::string(info.param[0] == 'C' ? "Period" : "Comma"); });
+// A period, a comma, and the Arabic decimal separator U+066B.
+constexpr const char *kLocales[]
+    = {"C", calc::test::kCommaLocale, calc::test::kArabicSeparatorLocale};
+constexpr const char *kLocaleNames[] = {"Period", "Comma", "ArabicSeparator"};
+INSTANTIATE_TEST_SUITE_P(Locales, ModelAgreement, ::testing::ValuesIn(kLocales),
+    [](const auto &info) { return std::string(kLocaleNames[info.index]); });
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace calc::test {
 
@@ -17,6 +18,14 @@ inline ::testing::AssertionResult sameDouble(double actual, double expected)
     return ::testing::AssertionFailure()
         << ::testing::PrintToString(actual) << " (" << std::hexfloat << actual << "), expected "
         << ::testing::PrintToString(expected) << " (" << expected << ")";
+}
+
+// A text written with a period, with the separator in its place.
+inline std::string withSeparator(std::string text, std::string_view separator)
+{
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, separator);
+    return text;
 }
 
 // Puts the process into a locale for one test and back into "C" afterwards.
@@ -32,5 +41,7 @@ protected:
 };
 
 inline constexpr const char *kCommaLocale = "de_DE.UTF-8";
+// Its decimal separator is U+066B, two bytes in UTF-8.
+inline constexpr const char *kArabicSeparatorLocale = "ps_AF.UTF-8";
 
 } // namespace calc::test

@@ -27,7 +27,8 @@ nested run "$run_group" test "$test_group"
 nested test "$test_group" ci "$ci_group"
 duplicates=$(sort <<<"$ci_group" | uniq -d)
 [ -z "$duplicates" ] || fail "listed twice: $duplicates"
-for package in valgrind clang-14 g++-mingw-w64-x86-64 galculator libxdamage-dev imagemagick; do
+for package in valgrind clang-14 g++-mingw-w64-x86-64 galculator libxdamage-dev imagemagick \
+    weston lintian; do
     has "$test_group" "$package" && fail "$package is in the test group"
     has "$ci_group" "$package" || fail "$package is not in the ci group"
 done
@@ -35,7 +36,9 @@ for package in libgtest-dev xvfb locales-all; do
     has "$run_group" "$package" && fail "$package is in the run group"
     has "$test_group" "$package" || fail "$package is not in the test group"
 done
-has "$run_group" qt6-base-dev || fail "qt6-base-dev is not in the run group"
+for package in qt6-base-dev qt6-wayland; do
+    has "$run_group" "$package" || fail "$package is not in the run group"
+done
 bash "$script" --list nonsense >/dev/null 2>&1 && fail "an unknown group is accepted"
 
 # The stand-ins. dpkg-query knows the packages in $work/installed; apt-get and sudo write

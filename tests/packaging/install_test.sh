@@ -11,10 +11,13 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected="bin/tavrolin
 share/applications/$id.desktop
+share/doc/tavrolin/changelog.gz
+share/doc/tavrolin/copyright
 share/doc/tavrolin/window.png"
 for size in 128 16 24 256 32 48 64; do
     expected+=$'\n'"share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
+expected+=$'\n'"share/man/man1/tavrolin.1.gz"
 expected+=$'\n'"share/metainfo/$id.metainfo.xml"
 
 found=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)

@@ -2,13 +2,23 @@
 # The real program on a private X server: it maps a window with the right title,
 # client area and icon sizes, survives a click on "Calculate" at start (a transfer
 # rate of 0, told in a balloon), and ends promptly with status 0 when the window
-# closes.
+# closes. Started with no display server at all, it says so in one line and exits 1.
 #   real_window_test.sh PROGRAM X_WINDOW_DRIVER
 set -euo pipefail
 program=$1
 driver=$2
 
 if [ -z "${TAVROLIN_TEST_UNDER_XVFB:-}" ]; then
+    # Neither X11 nor Wayland: exit status 1 and one line on stderr naming both variables
+    # (stdout goes there too, to catch anything else said), where Qt itself would abort.
+    status=0
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 "$program" 2>&1) ||
+        status=$?
+    if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$said")" -ne 1 ] ||
+        [[ $said != *"graphical session"*DISPLAY*WAYLAND_DISPLAY* ]]; then
+        echo "FAIL: with no display, exit status $status and said: $said" >&2
+        exit 1
+    fi
     export TAVROLIN_TEST_UNDER_XVFB=1
     exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
 fi

@@ -1,6 +1,6 @@
 // End to end in a locale whose decimal separator is a comma (run under
-// LC_ALL=de_DE.UTF-8): results are written with a comma, input is read with
-// a period, so a comma ends the number.
+// LC_ALL=de_DE.UTF-8): results are written with a comma, and what the window
+// writes reads back as the value it shows.
 #include "main_window.h"
 #include "window_test_support.h"
 
@@ -15,11 +15,33 @@ class WindowLocaleTest : public QObject
     Q_OBJECT
 
 private slots:
-    void commaLocaleRound();
+    void threeSteps_data();
+    void threeSteps();
 };
 
-void WindowLocaleTest::commaLocaleRound()
+void WindowLocaleTest::threeSteps_data()
 {
+    QTest::addColumn<QString>("megabytes");
+    QTest::addColumn<QString>("kilobytes");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("hours");
+    // 56 kbit/s: 6,84 KB/s, read back as 6.84.
+    QTest::newRow("700 MB") << "700"
+                            << "716800"
+                            << "104795,32"
+                            << "1746,59"
+                            << "29,11";
+    QTest::newRow("0.1 MB") << "0.1"
+                            << "102,4"
+                            << "14,97"
+                            << "0,25"
+                            << "0,00";
+}
+
+void WindowLocaleTest::threeSteps()
+{
+    QFETCH(QString, megabytes);
     // QApplication has taken the locale from the environment.
     QCOMPARE(QByteArray(std::localeconv()->decimal_point), QByteArray(","));
 
@@ -35,15 +57,14 @@ void WindowLocaleTest::commaLocaleRound()
     QTest::mouseClick(control(&window, "Command1"), Qt::LeftButton);
     QCOMPARE(box("kbstext")->text(), QStringLiteral("6,84"));
 
-    QTest::keyClicks(box("mbstext"), "0.1");
+    QTest::keyClicks(box("mbstext"), megabytes);
     QTest::mouseClick(control(&window, "kbscmd"), Qt::LeftButton);
-    QCOMPARE(box("kbsctext")->text(), QStringLiteral("102,4"));
+    QTEST(box("kbsctext")->text(), "kilobytes");
 
-    // 102,4 reads as 102 and 6,84 as 6: 17 seconds.
     QTest::mouseClick(control(&window, "calcmd"), Qt::LeftButton);
-    QCOMPARE(label("sectime"), QStringLiteral("17,00"));
-    QCOMPARE(label("mintime"), QStringLiteral("0,28"));
-    QCOMPARE(label("hrstime"), QStringLiteral("0,00"));
+    QTEST(label("sectime"), "seconds");
+    QTEST(label("mintime"), "minutes");
+    QTEST(label("hrstime"), "hours");
 }
 
 QTEST_MAIN(WindowLocaleTest)

@@ -4,13 +4,15 @@
 #include "layout_table.h"
 #include "main_window.h"
 #include "window_test_support.h"
+#include "wrapping_button.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QFile>
 #include <QFontInfo>
-#include <QFontMetricsF>
+#include <QPainter>
 #include <QPushButton>
-#include <QStyleOptionButton>
+#include <QStyle>
 #include <QTest>
 
 #include <cmath>
@@ -66,16 +68,32 @@ QPalette darkScheme()
     return dark;
 }
 
-// The area a control's text is laid out in.
+// The area a control's text is drawn in.
 QRect textArea(QWidget *widget)
 {
-    if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    }
+    if (auto *button = qobject_cast<tavrolin::WrappingButton *>(widget))
+        return button->captionArea();
     return widget->contentsRect();
+}
+
+// The size a text takes drawn in a font, wrapped at word boundaries to a width, on an image as
+// dense as the screen: the drawing itself, measured apart from the window's own fitting.
+QSizeF drawnSize(const QFont &font, const QString &text, qreal width, qreal ratio)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    QPainter painter(&image);
+    painter.setFont(font);
+    return painter
+        .boundingRect(
+            QRectF(0, 0, width, 1e6), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text)
+        .size();
+}
+
+bool fits(const QFont &font, const QString &text, const QRect &area, qreal ratio)
+{
+    const QSizeF drawn = drawnSize(font, text, area.width(), ratio);
+    return drawn.width() <= area.width() && drawn.height() <= area.height();
 }
 
 // A widget as it is drawn, in device pixels, with a way to read it in the widget's pixels.
@@ -126,6 +144,8 @@ private slots:
     void initTestCase();
     void textFitsItsBox_data();
     void textFitsItsBox();
+    void fontIsTheWidestThatFits_data();
+    void fontIsTheWidestThatFits();
     void textGrowsWithTheScale();
     void picture();
     void coloursOnScreen_data();
@@ -151,9 +171,10 @@ void WindowLookTest::initTestCase()
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    qInfo("scale %g, default face %s at stretch %d", window_->devicePixelRatioF(),
-        qPrintable(QFontInfo(window_->font()).family()), window_->font().stretch());
-    // The run with the default face hidden from fontconfig must really draw with another face.
+    qInfo("scale %g, style %s, default font %s at stretch %d", window_->devicePixelRatioF(),
+        qPrintable(window_->style()->name()), qPrintable(QFontInfo(window_->font()).family()),
+        window_->font().stretch());
+    // The run with the default typeface hidden from fontconfig must really draw with another.
     if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
         QVERIFY(QFontInfo(window_->font()).family() != QLatin1String("Liberation Sans"));
 }
@@ -177,8 +198,8 @@ void WindowLookTest::textFitsItsBox_data()
     }
 }
 
-// Every caption and label shows whole: wrapped at word boundaries to its width, the text must
-// fit the area it is drawn in, whatever face the window got and at any display scale.
+// Every caption and label shows whole: wrapped at word boundaries to its width, the text as
+// drawn fits the area it is drawn in, whatever typeface the window got and at any scale.
 void WindowLookTest::textFitsItsBox()
 {
     QFETCH(int, row);
@@ -187,18 +208,70 @@ void WindowLookTest::textFitsItsBox()
     QVERIFY(widget);
     QCOMPARE(widget->logicalDpiY(), 96);
 
-    const QRectF area = textArea(widget);
-    const QRectF needed
-        = QFontMetricsF(widget->font())
-              .boundingRect(QRectF(0, 0, area.width(), 10000),
-                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, controlText(widget));
-    qInfo("%-10s area %5.1fx%-5.1f text %5.1fx%-5.1f", qPrintable(rowName(expected)), area.width(),
-        area.height(), needed.width(), needed.height());
-    QVERIFY2(needed.width() <= area.width(), "a word is wider than the box");
-    QVERIFY2(needed.height() <= area.height(), "the wrapped text is taller than the box");
+    const QRect area = textArea(widget);
+    const QSizeF drawn
+        = drawnSize(widget->font(), controlText(widget), area.width(), widget->devicePixelRatioF());
+    qInfo("%-10s area %3dx%-3d text %5.1fx%-5.1f", qPrintable(rowName(expected)), area.width(),
+        area.height(), drawn.width(), drawn.height());
+    QVERIFY2(drawn.width() <= area.width(), "a word is wider than the box");
+    QVERIFY2(drawn.height() <= area.height(), "the wrapped text is taller than the box");
+
+    // A button's caption is drawn in that area, centred: its ink is what the caption adds.
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        const QString caption = button->text();
+        const Shot shown(button);
+        button->setText(QString());
+        const Shot blank(button);
+        button->setText(caption);
+        QRect ink;
+        for (int y = 0; y < shown.image.height(); ++y) {
+            for (int x = 0; x < shown.image.width(); ++x) {
+                if (colourDistance(shown.image.pixelColor(x, y), blank.image.pixelColor(x, y)) > 32)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        const QRect inside = shown.device(area);
+        QString seen;
+        QDebug(&seen) << "ink" << ink << "area" << inside;
+        QVERIFY2(inside.contains(ink), qPrintable(seen));
+        QVERIFY2(
+            std::abs(ink.center().x() - inside.center().x()) <= 2 * shown.ratio, qPrintable(seen));
+    }
 }
 
-// The face is drawn at the scale of the screen: a one-line label's letters are as tall, in the
+void WindowLookTest::fontIsTheWidestThatFits_data()
+{
+    QTest::addColumn<bool>("headings");
+    QTest::newRow("plain font narrower than needed") << false;
+    QTest::newRow("headings narrower than needed") << true;
+}
+
+// The plain font and the headings' are each narrowed no more than they must be: one stretch
+// step wider (up to 100 %), some caption of theirs would no longer show whole.
+void WindowLookTest::fontIsTheWidestThatFits()
+{
+    QFETCH(bool, headings);
+    QList<QWidget *> group;
+    for (const Row &row : kLayout) {
+        if (*row.text && row.kind != TextBox && (row.look == Heading) == headings)
+            group << find(row);
+    }
+    const QFont font = group.front()->font();
+    const int stretch = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
+    QFont wider = font;
+    wider.setStretch(stretch + 1);
+    QStringList tooWide;
+    for (QWidget *widget : group) {
+        QCOMPARE(widget->font(), font); // one font for the whole group
+        if (!fits(wider, controlText(widget), textArea(widget), widget->devicePixelRatioF()))
+            tooWide << widget->objectName();
+    }
+    qInfo("stretch %d; one step wider, too wide: %s", stretch, qPrintable(tooWide.join(' ')));
+    QVERIFY(stretch <= 100);
+    QVERIFY2(stretch == 100 || !tooWide.isEmpty(), "every caption would fit one step wider");
+}
+
+// The font is drawn at the scale of the screen: a one-line label's letters are as tall, in the
 // window's pixels, at every scale, and so take more device pixels on a denser screen.
 void WindowLookTest::textGrowsWithTheScale()
 {
@@ -217,7 +290,7 @@ void WindowLookTest::textGrowsWithTheScale()
     const qreal inkHeight = (bottom - top + 1) / shot.ratio;
     qInfo("ink %d device pixels tall at scale %g: %.2f of the window's", bottom - top + 1,
         shot.ratio, inkHeight);
-    // Capitals and a descender of an 8-point face: 8 to 12 pixels, and within its 17.
+    // Capitals and a descender of an 8-point font: 8 to 12 pixels, and within its 17.
     QVERIFY2(inkHeight >= 8 && inkHeight <= 12, qPrintable(QString::number(inkHeight)));
 }
 
@@ -337,22 +410,33 @@ void WindowLookTest::coloursOnScreen()
                 }
             }
         }
-        if (row.textColour != none && scheme == QLatin1String("light")) {
-            const QColor text = QColor::fromRgb(QRgb(row.textColour));
+        if (row.textColour == none)
+            continue;
+        // A text colour of the table that reads on its ground is drawn as it is; one that does
+        // not is drawn lighter or darker, but keeps its hue.
+        const QColor text = QColor::fromRgb(QRgb(row.textColour));
+        const QColor ground = shot.at(place.bottomLeft() + QPointF(0.5, -0.5));
+        if (::contrast(text, ground) >= (row.look == Heading ? 3 : 4.5)) {
             const QRect pixels = shot.device(place.toRect());
             int inks = 0;
             for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
                 for (int x = pixels.left(); x <= pixels.right(); ++x)
                     inks += colourDistance(shot.image.pixelColor(x, y), text) <= 40;
             }
-            // A thin stand-in face leaves few pixels of full colour: some are enough.
+            // A thin stand-in typeface leaves few pixels of full colour: some are enough.
             QVERIFY2(inks >= 8 * shot.ratio * shot.ratio,
-                qPrintable(name + QLatin1String(": too few text pixels")));
+                qPrintable(name + QLatin1String(": recoloured, though it reads")));
+        } else {
+            const QColor ink = strongestInk(shot, place.toRect(), ground);
+            const int turn = std::abs(ink.hsvHue() - text.hsvHue());
+            QVERIFY2(ink.hsvSaturationF() >= 0.15 && std::min(turn, 360 - turn) <= 15,
+                qPrintable(name + QLatin1String(": hue lost in ") + ink.name()));
         }
     }
 }
 
-// Coloured buttons hovered, pressed and focused look unlike one at rest, as the style's own do.
+// Coloured buttons hovered, pressed and focused look unlike one at rest, as the style's own do;
+// pressed under the mouse, as by every click, the fill is darker than at rest.
 void WindowLookTest::buttonStatesStandOut()
 {
     useScheme(QStringLiteral("light"));
@@ -378,12 +462,16 @@ void WindowLookTest::buttonStatesStandOut()
                     + QStringLiteral(": %1 pixels changed").arg(changed)));
         };
 
+        const QPointF fillAt(4.5, button->height() / 2.0); // left of any caption
         button->setAttribute(Qt::WA_UnderMouse, true);
         differs("hovered");
-        button->setAttribute(Qt::WA_UnderMouse, false);
         button->setDown(true);
         differs("pressed");
+        const QColor pressed = Shot(button).at(fillAt);
+        QVERIFY2(pressed.lightness() < atRest.at(fillAt).lightness(),
+            qPrintable(rowName(row) + QLatin1String(": pressed, not darker: ") + pressed.name()));
         button->setDown(false);
+        button->setAttribute(Qt::WA_UnderMouse, false);
         // Focused from the keyboard, as the style shows it.
         button->previousInFocusChain()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -459,17 +547,21 @@ void WindowLookTest::longResults_data()
     QTest::addColumn<QString>("kilobytes");
     QTest::addColumn<QString>("seconds");
     QTest::addColumn<bool>("whole");
-    QTest::newRow("15 characters") << "999999999999.99"
-                                   << "999999999999.99" << true;
-    QTest::newRow("40 characters") << "1e36"
-                                   << "1000000000000000000000000000000000000.00" << false;
-    QTest::newRow("short again") << "716800"
-                                 << "716800.00" << true;
+    QTest::newRow("fits at 7.5 points") << "123456789"
+                                        << "123456789.00" << true;
+    QTest::newRow("fits at 7 points") << "1234567890"
+                                      << "1234567890.00" << true;
+    QTest::newRow("fits at 6 points") << "999999999999.99"
+                                      << "999999999999.99" << true;
+    QTest::newRow("too long at any size") << "1e36"
+                                          << "1000000000000000000000000000000000000.00" << false;
+    QTest::newRow("short after long, full size again") << "716800"
+                                                       << "716800.00" << true;
 }
 
-// A result shows whole, in a smaller size of the face where it must but not below 6 points;
-// a longer one shows its leading part and an ellipsis, with the whole value in its tooltip and
-// its accessible description. The label stays where it is.
+// A result shows whole at the largest size, in half points, at which it fits, from the
+// window's own down to 6 points; a longer one shows its leading part and an ellipsis at 6, with
+// the whole value in its tooltip and its accessible description. The label stays where it is.
 void WindowLookTest::longResults()
 {
     QFETCH(QString, kilobytes);
@@ -482,15 +574,25 @@ void WindowLookTest::longResults()
     QTest::mouseClick(::control(window_.get(), "calcmd"), Qt::LeftButton);
 
     QCOMPARE(label->geometry(), place);
-    QVERIFY(label->font().pointSizeF() >= 6);
-    const QFontMetricsF metrics(label->font());
-    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
-        qPrintable(label->text()));
+    const qreal size = label->font().pointSizeF();
+    const qreal full = window_->font().pointSizeF();
+    const auto drawnWidth = [&](qreal points) {
+        QFont font = label->font();
+        font.setPointSizeF(points);
+        return drawnSize(font, label->text(), 1e6, label->devicePixelRatioF()).width();
+    };
+    const qreal width = label->contentsRect().width();
+    qInfo("%s at %g points", qPrintable(label->text()), size);
+    QVERIFY(size >= 6 && size <= full);
+    QVERIFY2(drawnWidth(size) <= width, qPrintable(label->text()));
     QCOMPARE(label->accessibleDescription(), seconds);
     if (whole) {
         QCOMPARE(label->text(), seconds);
         QCOMPARE(label->toolTip(), QString());
+        if (size < full)
+            QVERIFY2(drawnWidth(size + 0.5) > width, "half a point larger would fit too");
     } else {
+        QCOMPARE(size, 6);
         const QString shown = label->text();
         QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 4, qPrintable(shown));
         QVERIFY(seconds.startsWith(shown.chopped(1)));
