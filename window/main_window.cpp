@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include "accessibility.h"
-#include "baked_assets.h"
 #include "control_table.h"
 #include "failure_balloon.h"
 #include "version.h"
@@ -12,7 +11,6 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -27,21 +25,15 @@ using tavrolin::ControlRow;
 
 namespace {
 
-// The picture, decoded from its JPEGs when the program was built: drawn at 100 x 120 pixels,
-// from the picture drawn at twice that size where the screen has more than one pixel to each.
+// The picture; where the screen has more than one pixel to each of the window's, the same
+// drawing at twice the size, brought to the screen's own pixels.
 QPixmap modemPicture(qreal pixelRatio)
 {
-    using tavrolin::baked::BakedPicture;
-    const auto image = [](const BakedPicture &picture) {
-        return QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
-            picture.height, QImage::Format_RGB32);
-    };
     if (pixelRatio <= 1)
-        return QPixmap::fromImage(image(tavrolin::baked::picture));
-    const QSize size = image(tavrolin::baked::picture).size();
-    QPixmap sharp = QPixmap::fromImage(
-        image(tavrolin::baked::picture2x)
-            .scaled(size * pixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return QPixmap(QStringLiteral(":/pictures/modem.jpg"));
+    const QPixmap twice(QStringLiteral(":/pictures/modem@2x.jpg"));
+    QPixmap sharp = twice.scaled(
+        twice.size() * (pixelRatio / 2), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     sharp.setDevicePixelRatio(pixelRatio);
     return sharp;
 }

@@ -5,7 +5,8 @@
 #include <QApplication>
 #include <QStyle>
 
-#include <array>
+#include <algorithm>
+#include <cmath>
 
 namespace tavrolin {
 
@@ -21,35 +22,17 @@ constexpr double comfortableForText = 7.0;
 constexpr double comfortableForHeading = 4.5;
 constexpr double enoughForEdge = 3.0;
 
-// An sRGB channel of 0 to 255 in linear light. The table is worked out while compiling, so
-// the program does not page in the maths library's power function to start.
-constexpr double linearLight(int channel)
+// An sRGB channel of 0 to 255 in linear light.
+double linearLight(int channel)
 {
     const double c = channel / 255.0;
-    if (c <= 0.04045)
-        return c / 12.92;
-    // ((c + 0.055) / 1.055) ^ 2.4 = x^2 * fifth root of x^2, by Newton's method.
-    const double x = (c + 0.055) / 1.055;
-    const double square = x * x;
-    double root = 1;
-    for (int step = 0; step < 32; ++step) {
-        const double fourth = root * root * root * root;
-        root -= (fourth * root - square) / (5 * fourth);
-    }
-    return square * root;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
-
-constexpr auto linearLightTable = [] {
-    std::array<double, 256> table {};
-    for (int channel = 0; channel < 256; ++channel)
-        table[channel] = linearLight(channel);
-    return table;
-}();
 
 double relativeLuminance(const QColor &colour)
 {
-    return 0.2126 * linearLightTable[colour.red()] + 0.7152 * linearLightTable[colour.green()]
-        + 0.0722 * linearLightTable[colour.blue()];
+    return 0.2126 * linearLight(colour.red()) + 0.7152 * linearLight(colour.green())
+        + 0.0722 * linearLight(colour.blue());
 }
 
 QColor blend(const QColor &from, const QColor &to, double amount)
