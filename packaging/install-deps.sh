@@ -55,6 +55,9 @@ ci=(
     # packaging/test-deb.sh: the package's checks (hardening-check is in devscripts), and
     # the installed program on a headless Wayland compositor
     lintian devscripts weston
+    # window_orca_test: the screen reader (it brings Speech Dispatcher) and the accessibility
+    # bus it listens on
+    orca at-spi2-core
 )
 
 usage() {
