@@ -13,8 +13,6 @@ run=(
     cmake ninja-build g++
     # Qt Core, Gui and Widgets; also Qt Test, which the build's Qt lookup asks for
     qt6-base-dev
-    # the window writes its icon to the X server itself (XCB)
-    libx11-dev libxcb1-dev
     # Qt's Wayland platform plugin: the window on a Wayland session without X11
     qt6-wayland
     # the window's face, Liberation Sans, which also stands in for the headings' Arial
@@ -31,14 +29,11 @@ test=(
     locales-all
     # window_real_x11_test: a private X server, the clicks of its driver (XTest), and
     # xprop/xwininfo to read the window back
-    xvfb xauth libxtst-dev x11-utils
+    xvfb xauth libx11-dev libxtst-dev x11-utils
     # packaging.elf_note reads the program's note with readelf (g++ brings it too)
     binutils
     # packaging.desktop_entry and packaging.appstream_metainfo: the validators
     desktop-file-utils appstream
-    # the benchmarks, built whenever Google Benchmark is found; startup_measure_smoke: the
-    # start-up watcher (Xdamage, Xcomposite), the session bus and fontconfig's tools
-    libbenchmark-dev libxdamage-dev libxcomposite-dev dbus-daemon fontconfig
 )
 
 # .ci/run on top of the test command: the tests of TAVROLIN_CI_TESTS, the fuzz targets and
@@ -49,8 +44,9 @@ ci=(
     # packaging.icons and packaging.windows_resource read the icons back; the Windows
     # resource is built into a small Windows program
     icoutils file binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
-    # startup_measure_smoke measures the two other calculators too
-    x11-apps galculator
+    # startup_measure_smoke (TAVROLIN_BENCHMARKS): the start-up watcher (Xdamage, Xcomposite),
+    # the session bus, fontconfig's tools, and the two other calculators it measures
+    libxdamage-dev libxcomposite-dev dbus-daemon fontconfig x11-apps galculator
     # fuzz/run.sh: clang with libFuzzer and the sanitizer run-times
     clang-14 libclang-rt-14-dev
     # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
@@ -59,6 +55,9 @@ ci=(
     # packaging/test-deb.sh: the package's checks (hardening-check is in devscripts), and
     # the installed program on a headless Wayland compositor
     lintian devscripts weston
+    # window_orca_test: the screen reader (it brings Speech Dispatcher) and the accessibility
+    # bus it listens on
+    orca at-spi2-core
     # packaging/windows/check.sh: the Windows build (MinGW-w64's posix threads, Debian's
     # GoogleTest sources; the Qt source comes through apt-get source, which unpacks with
     # dpkg-dev) and Wine to run it

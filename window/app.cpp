@@ -71,8 +71,8 @@ int main(int argc, char *argv[])
     // locale from the environment on Unix only.
     std::setlocale(LC_ALL, "");
 #endif
+    QApplication::setWindowIcon(tavrolin::programIcon());
     Tavrolin window;
-    tavrolin::setProgramIcon(window);
     window.show();
     return app.exec();
 }

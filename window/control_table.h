@@ -41,6 +41,8 @@ struct ControlRow
     int tabIndex = -1; // -1: the control has none
     std::string calc::CalculatorState::*stateText = nullptr; // text shown from the state
     const char *accessibleName = nullptr; // nullptr: the caption speaks for itself
+    const char *captionedBy = nullptr; // the label that says what a box or result holds
+    const char *unit = nullptr; // spoken after the number a box or result holds
 };
 
 std::span<const ControlRow> controlTable();

@@ -16,13 +16,14 @@ namespace {
 constexpr int balloonWidth = 230; // pixels; the messages wrap within it
 constexpr int gapBelowControl = 2;
 
-// To assistive technology the balloon is an alert named by its message, so a
-// screen reader speaks it when it shows, although it never takes the focus.
+// To assistive technology the balloon is a notification named by its message. Orca speaks
+// a notification when it shows; an alert it speaks only when the alert takes the focus,
+// which this one must not.
 class AccessibleBalloon : public QAccessibleWidget
 {
 public:
     explicit AccessibleBalloon(QWidget *balloon)
-        : QAccessibleWidget(balloon, QAccessible::AlertMessage)
+        : QAccessibleWidget(balloon, QAccessible::Notification)
     { }
 
     QString text(QAccessible::Text kind) const override
@@ -57,10 +58,6 @@ FailureBalloon::FailureBalloon(QWidget *parent)
 
     [[maybe_unused]] static const bool factoryInstalled
         = (QAccessible::installFactory(accessibleBalloon), true);
-
-    hideTimer_.setSingleShot(true);
-    hideTimer_.setInterval(shownForMs);
-    connect(&hideTimer_, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void FailureBalloon::showBeside(QWidget *control, const QString &text)
@@ -82,20 +79,26 @@ void FailureBalloon::showBeside(QWidget *control, const QString &text)
     // Qt announces no tooltip window as shown; this one must be heard.
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-    hideTimer_.start();
     QApplication::beep();
 }
 
 bool FailureBalloon::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        // The balloon never has the focus: Escape reaches the focused control.
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+    case QEvent::KeyPress: {
+        // The balloon never has the focus: keys reach the focused control.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Escape) {
             hide();
             return true; // taking the message away is all this Escape does
         }
+        // A modifier alone is not typing yet; any other key goes on to the control.
+        if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt
+            && key != Qt::Key_Meta && key != Qt::Key_AltGr) {
+            hide();
+        }
         break;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::NonClientAreaMouseButtonPress:
         hide();
@@ -116,7 +119,6 @@ bool FailureBalloon::eventFilter(QObject *watched, QEvent *event)
 void FailureBalloon::hideEvent(QHideEvent *event)
 {
     qApp->removeEventFilter(this);
-    hideTimer_.stop();
     QLabel::hideEvent(event);
 }
 

@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "baked_assets.h"
+#include "accessibility.h"
 #include "control_table.h"
 #include "failure_balloon.h"
 #include "version.h"
@@ -8,9 +8,9 @@
 #include "window_fonts.h"
 #include "wrapping_button.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -25,21 +25,15 @@ using tavrolin::ControlRow;
 
 namespace {
 
-// The picture, decoded from its JPEGs when the program was built: drawn at 100 x 120 pixels,
-// from the picture drawn at twice that size where the screen has more than one pixel to each.
+// The picture; where the screen has more than one pixel to each of the window's, the same
+// drawing at twice the size, brought to the screen's own pixels.
 QPixmap modemPicture(qreal pixelRatio)
 {
-    using tavrolin::baked::BakedPicture;
-    const auto image = [](const BakedPicture &picture) {
-        return QImage(reinterpret_cast<const uchar *>(picture.pixels), picture.width,
-            picture.height, QImage::Format_RGB32);
-    };
     if (pixelRatio <= 1)
-        return QPixmap::fromImage(image(tavrolin::baked::picture));
-    const QSize size = image(tavrolin::baked::picture).size();
-    QPixmap sharp = QPixmap::fromImage(
-        image(tavrolin::baked::picture2x)
-            .scaled(size * pixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return QPixmap(QStringLiteral(":/pictures/modem.jpg"));
+    const QPixmap twice(QStringLiteral(":/pictures/modem@2x.jpg"));
+    QPixmap sharp = twice.scaled(
+        twice.size() * (pixelRatio / 2), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     sharp.setDevicePixelRatio(pixelRatio);
     return sharp;
 }
@@ -85,19 +79,25 @@ QWidget *createControl(const ControlRow &row, QWidget *window)
     return label;
 }
 
-QString failureMessage(calc::Failure failure)
+// The message names the box by the label beside it, as the user sees it.
+QString failureMessage(calc::Failure failure, const QString &boxCaption)
 {
+    const QString box = boxCaption.isEmpty() ? Tavrolin::tr("this box")
+                                             : Tavrolin::tr("the %1 box").arg(boxCaption);
     switch (failure) {
     case calc::Failure::ZeroTransferRate:
         return Tavrolin::tr("No download time can be worked out while the transfer rate is 0. "
-                            "Type a transfer rate above 0 in this box, or convert your Internet "
-                            "speed first.");
+                            "Type a transfer rate above 0 in %1, or convert your Internet "
+                            "speed first.")
+            .arg(box);
     case calc::Failure::InputOutOfRange:
-        return Tavrolin::tr("The number in this box is too large to work with. Please type a "
-                            "smaller one.");
+        return Tavrolin::tr("The number in %1 is too large to work with. Please type a smaller "
+                            "one.")
+            .arg(box);
     case calc::Failure::ResultOutOfRange:
         return Tavrolin::tr("The result would be too large to show. Please type a smaller number "
-                            "in this box.");
+                            "in %1.")
+            .arg(box);
     case calc::Failure::None:
         break;
     }
@@ -127,6 +127,14 @@ std::string CalculatorState::*boxFor(calc::Field field)
 Tavrolin::Tavrolin(QWidget *parent)
     : QWidget(parent)
 {
+    // Before the title is set: a screen reader already listening queries the window then.
+    [[maybe_unused]] static const bool factoryInstalled
+        = (QAccessible::installFactory([](const QString &className, QObject *object) {
+              return className == QLatin1String(staticMetaObject.className())
+                  ? tavrolin::accessibleFrame(static_cast<Tavrolin *>(object))
+                  : nullptr;
+          }),
+            true);
     setObjectName(QStringLiteral("Tavrolin"));
     setWindowTitle(
         QStringLiteral("The %1 - Version %2 ")
@@ -146,6 +154,7 @@ Tavrolin::Tavrolin(QWidget *parent)
     for (const Binding &binding : bindings_)
         display(binding.text); // the state's starting texts
     balloon_ = new tavrolin::FailureBalloon(this);
+    announcer_ = new tavrolin::Announcer(this);
 }
 
 Tavrolin::~Tavrolin() = default;
@@ -173,7 +182,7 @@ void Tavrolin::buildControls()
             focusOrder.emplace_back(row.tabIndex, control);
 
         if (row.stateText)
-            *binding++ = {row.stateText, control};
+            *binding++ = {row.stateText, control, &row};
     }
     Q_ASSERT(binding == bindings_.end());
 
@@ -221,7 +230,7 @@ void Tavrolin::applyColours()
     const auto rows = tavrolin::controlTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ControlRow &row = rows[i];
-        if (row.kind == ControlKind::Label || row.background)
+        if (row.kind != ControlKind::Image)
             controls_[i]->setPalette(tavrolin::controlPalette(row, palette()));
     }
 }
@@ -236,18 +245,22 @@ void Tavrolin::changeEvent(QEvent *event)
 
 void Tavrolin::convertMegabytes()
 {
-    run(calc::convertMegabytes, {&CalculatorState::mbstext}, {&CalculatorState::kbsctext});
+    if (run(calc::convertMegabytes, {&CalculatorState::mbstext}, {&CalculatorState::kbsctext}))
+        announce({&CalculatorState::kbsctext});
 }
 
 void Tavrolin::convertSpeed()
 {
-    run(calc::convertSpeed, {&CalculatorState::spetext}, {&CalculatorState::kbstext});
+    if (run(calc::convertSpeed, {&CalculatorState::spetext}, {&CalculatorState::kbstext}))
+        announce({&CalculatorState::kbstext});
 }
 
 void Tavrolin::calculate()
 {
-    run(calc::calculateTimes, {&CalculatorState::kbsctext, &CalculatorState::kbstext},
-        {&CalculatorState::sectime, &CalculatorState::mintime, &CalculatorState::hrstime});
+    if (run(calc::calculateTimes, {&CalculatorState::kbsctext, &CalculatorState::kbstext},
+            {&CalculatorState::sectime, &CalculatorState::mintime, &CalculatorState::hrstime})) {
+        announce({&CalculatorState::sectime, &CalculatorState::mintime, &CalculatorState::hrstime});
+    }
 }
 
 void Tavrolin::reset()
@@ -258,7 +271,7 @@ void Tavrolin::reset()
             &CalculatorState::sectime});
 }
 
-void Tavrolin::run(
+bool Tavrolin::run(
     Action action, std::initializer_list<StateText> reads, std::initializer_list<StateText> writes)
 {
     for (StateText text : reads)
@@ -266,22 +279,45 @@ void Tavrolin::run(
     const calc::ActionError error = action(state_);
     if (error != calc::ActionError {}) {
         tellFailure(error);
-        return;
+        return false;
     }
     for (StateText text : writes)
         display(text);
+    return true;
 }
 
 void Tavrolin::tellFailure(const calc::ActionError &error)
 {
-    QWidget *box = controlFor(boxFor(error.field));
-    balloon_->showBeside(box ? box : this, failureMessage(error.failure));
+    const StateText text = boxFor(error.field);
+    QWidget *box = controlFor(text);
+    balloon_->showBeside(box ? box : this, failureMessage(error.failure, captionFor(text)));
+}
+
+void Tavrolin::announce(std::initializer_list<StateText> texts)
+{
+    QStringList spoken;
+    for (StateText text : texts) {
+        const auto found = std::ranges::find(bindings_, text, &Binding::text);
+        spoken << QStringLiteral("%1 %2").arg(
+            QString::fromStdString(state_.*text), QString::fromUtf8(found->row->unit));
+    }
+    announcer_->announce(spoken.join(QStringLiteral(", ")));
 }
 
 QWidget *Tavrolin::controlFor(StateText text) const
 {
     const auto found = std::ranges::find(bindings_, text, &Binding::text);
     return found == bindings_.end() ? nullptr : found->control;
+}
+
+QString Tavrolin::captionFor(StateText text) const
+{
+    const auto found = std::ranges::find(bindings_, text, &Binding::text);
+    if (found == bindings_.end() || !found->row->captionedBy)
+        return {};
+    const auto *caption = findChild<QLabel *>(
+        QString::fromUtf8(found->row->captionedBy), Qt::FindDirectChildrenOnly);
+    return caption ? caption->text() : QString();
 }
 
 QString Tavrolin::textOnScreen(StateText text) const
@@ -311,7 +347,10 @@ void Tavrolin::display(StateText text)
         label->setFont(font);
     label->setText(whole ? value : metrics.elidedText(value, Qt::ElideRight, width));
     label->setToolTip(whole ? QString() : value);
-    // Screen readers get no text from a label, so its value also goes into the description;
-    // Qt announces the change (DescriptionChanged).
+    // A label's text reaches assistive technology only as its name, which here says what the
+    // label holds; the whole value goes after it, and into the description.
+    const auto row = std::ranges::find(bindings_, text, &Binding::text)->row;
+    const QString name = QString::fromUtf8(row->accessibleName);
+    label->setAccessibleName(value.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, value));
     label->setAccessibleDescription(value);
 }

@@ -9,8 +9,10 @@
 #include <string>
 
 namespace tavrolin {
+class Announcer;
 class FailureBalloon;
-}
+struct ControlRow;
+} // namespace tavrolin
 
 // The calculator's one window: 24 controls at fixed places, and the state
 // whose seven texts four of its boxes and three of its labels show. Only the
@@ -40,11 +42,15 @@ private:
 
     // Takes the texts the action reads from their controls, runs it, and
     // puts the texts it wrote back into their controls in the order given.
-    void run(Action action, std::initializer_list<StateText> reads,
+    // False when the action failed (and the failure has been told).
+    bool run(Action action, std::initializer_list<StateText> reads,
         std::initializer_list<StateText> writes);
     void tellFailure(const calc::ActionError &error);
+    // Says the texts to a screen reader, each with its unit, the focus staying where it is.
+    void announce(std::initializer_list<StateText> texts);
 
     QWidget *controlFor(StateText text) const;
+    QString captionFor(StateText text) const;
     QString textOnScreen(StateText text) const;
     void display(StateText text);
 
@@ -52,10 +58,12 @@ private:
     {
         StateText text;
         QWidget *control;
+        const tavrolin::ControlRow *row;
     };
 
     calc::CalculatorState state_;
     std::array<QWidget *, 24> controls_ {}; // in the order of the control table
     std::array<Binding, 7> bindings_ {};
     tavrolin::FailureBalloon *balloon_ = nullptr;
+    tavrolin::Announcer *announcer_ = nullptr;
 };

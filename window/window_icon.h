@@ -1,11 +1,12 @@
 #pragma once
 
-class QWidget;
+#include <QIcon>
 
 namespace tavrolin {
 
-// Gives the window the program's icon at every size it ships. Call it before the window is
-// shown, so that the window manager finds the icon when it maps the window.
-void setProgramIcon(QWidget &window);
+// The program's icon at every size it ships, from the program's resources. (The desktop finds
+// the installed icon by the desktop entry's name itself; asking the icon theme here as well
+// would read its whole index at every start.)
+QIcon programIcon();
 
 } // namespace tavrolin

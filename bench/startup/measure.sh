@@ -3,7 +3,8 @@
 # window (the floor) and two other calculators, each started RUNS times under a private Xvfb.
 # The floor with one label ("floor+text") shows what drawing any text adds by itself.
 #
-#   bench/startup/measure.sh [BUILD_DIR]      (default: build-perf, configured Release)
+#   bench/startup/measure.sh [BUILD_DIR]      (default: build-perf; a new one is configured
+#                                              Release, and any with TAVROLIN_BENCHMARKS on)
 #
 # Environment: RUNS (counted runs per program, default 15), WARMUPS (default 3),
 # RAW_RESULTS (file to keep the per-run figures in), NO_BUILD=1 (use the build as it is),
@@ -18,9 +19,9 @@ runs=${RUNS:-15}
 warmups=${WARMUPS:-3}
 
 if [ -z "${NO_BUILD:-}" ]; then
-    if [ ! -f "$build/CMakeCache.txt" ]; then
-        cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-    fi
+    configure=(-DTAVROLIN_BENCHMARKS=ON)
+    [ -f "$build/CMakeCache.txt" ] || configure+=(-G Ninja -DCMAKE_BUILD_TYPE=Release)
+    cmake -S "$repo" -B "$build" "${configure[@]}" >/dev/null
     wanted=(empty_window label_window startup_watcher)
     targets=$(cmake --build "$build" --target help)
     if grep -q '^tavrolin:' <<<"$targets"; then

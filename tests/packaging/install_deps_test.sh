@@ -27,7 +27,8 @@ nested run "$run_group" test "$test_group"
 nested test "$test_group" ci "$ci_group"
 duplicates=$(sort <<<"$ci_group" | uniq -d)
 [ -z "$duplicates" ] || fail "listed twice: $duplicates"
-for package in valgrind clang-14 g++-mingw-w64-x86-64 galculator imagemagick weston lintian; do
+for package in valgrind clang-14 g++-mingw-w64-x86-64 galculator libxdamage-dev imagemagick \
+    weston lintian; do
     has "$test_group" "$package" && fail "$package is in the test group"
     has "$ci_group" "$package" || fail "$package is not in the ci group"
 done

@@ -237,7 +237,7 @@ void HostileInputTest::pasteThenClickEachButton()
     target->selectAll();
     target->paste();
     // The box draws what it holds. Not for the large texts: laying out a MiB of NULs takes
-    // the toolkit seconds (a font fallback search per character); bench/large_input times it.
+    // the toolkit seconds (a font fallback search per character).
     if (pasted.size() < 65536)
         target->repaint();
     QStringList expected = kBaseline;

@@ -49,9 +49,9 @@ size=$(xwininfo -id "$window" |
     awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
 [ "$size" = 484x332 ] || fail "client area is $size, not 484x332"
 
-# The window manager finds the program's icon at every size it ships.
+# The window manager finds the program's icon at every size it ships (in any order).
 icons=$(xprop -len 1000000 -id "$window" _NET_WM_ICON |
-    grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    grep -o 'Icon ([0-9]* x [0-9]*)' | sort -t'(' -k2 -n | tr '\n' ' ')
 all_sizes="Icon (16 x 16) Icon (24 x 24) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) "
 all_sizes+="Icon (128 x 128) Icon (256 x 256) "
 [ "$icons" = "$all_sizes" ] || fail "the window icon has the sizes: $icons"

@@ -29,13 +29,14 @@ void setAccessibilityActive(bool active)
 }
 
 // What a screen reader is told, in order: which controls announced a new
-// value, and the name of each alert announced as shown.
+// value, and the name of each notification announced as shown (Orca speaks those).
 QStringList valueAnnouncements;
-QStringList alertsShown;
+QStringList notificationsShown;
 
 void logAccessibility(QAccessibleEvent *event)
 {
-    if (!event->object())
+    // Each event's object is looked up, as the platform's bridge to assistive technology does.
+    if (!event->object() || !event->accessibleInterface())
         return;
     switch (event->type()) {
     case QAccessible::DescriptionChanged: // a result label
@@ -46,8 +47,8 @@ void logAccessibility(QAccessibleEvent *event)
         break;
     case QAccessible::ObjectShow:
         if (QAccessibleInterface *shown = event->accessibleInterface();
-            shown->role() == QAccessible::AlertMessage) {
-            alertsShown << shown->text(QAccessible::Name);
+            shown->role() == QAccessible::Notification) {
+            notificationsShown << shown->text(QAccessible::Name);
         }
         break;
     default:
@@ -58,7 +59,7 @@ void logAccessibility(QAccessibleEvent *event)
 void startLoggingAccessibility()
 {
     valueAnnouncements.clear();
-    alertsShown.clear();
+    notificationsShown.clear();
     QAccessible::installUpdateHandler(logAccessibility);
     setAccessibilityActive(true);
 }
@@ -81,10 +82,14 @@ private slots:
     void click();
     void failureIsToldBesideTheBox_data();
     void failureIsToldBesideTheBox();
-    void escapeTakesTheBalloonAway_data();
-    void escapeTakesTheBalloonAway();
-    void balloonGoesAwayByItself();
+    void balloonGoesWhenTheUserActs_data();
+    void balloonGoesWhenTheUserActs();
+    void balloonFitsItsMessageOnScreen_data();
+    void balloonFitsItsMessageOnScreen();
     void resultValuesReachAccessibility();
+    void resultsAreAnnounced_data();
+    void resultsAreAnnounced();
+    void accessibleTree();
 
 private:
     QWidget *find(const char *name) const { return control(window_.get(), name); }
@@ -274,17 +279,20 @@ void WindowActionsTest::failureIsToldBesideTheBox_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("rate 0 at start") << "calcmd" << kStart << "kbstext"
-                                     << "transfer rate is 0";
+    // Each message names its box by the caption the user sees beside it.
+    QTest::newRow("rate 0 at start")
+        << "calcmd" << kStart << "kbstext"
+        << "transfer rate is 0. Type a transfer rate above 0 in the Transfer Speed in KB/s box,";
     QTest::newRow("rate without a number")
         << "calcmd" << QStringList {"", "1024", "", "fast", "r1", "r2", "r3"} << "kbstext"
-        << "transfer rate is 0";
+        << "transfer rate is 0. Type a transfer rate above 0 in the Transfer Speed in KB/s box,";
     QTest::newRow("megabytes beyond a double")
         << "kbscmd" << QStringList {"1e400", "0", "", "0", "", "", ""} << "mbstext"
-        << "number in this box is too large";
+        << "The number in the Megabytes to Download box is too large";
     QTest::newRow("kilobytes too large for a double")
         << "kbscmd" << QStringList {"1e306", "0", "", "0", "", "", ""} << "mbstext"
-        << "result would be too large";
+        << "result would be too large to show. Please type a smaller number in the Megabytes to "
+           "Download box.";
 }
 
 void WindowActionsTest::failureIsToldBesideTheBox()
@@ -311,8 +319,8 @@ void WindowActionsTest::failureIsToldBesideTheBox()
     QCOMPARE(QApplication::focusWidget(), pressed);
     QCOMPARE(QApplication::activeWindow(), window_.get());
     QVERIFY(!QApplication::activeModalWidget());
-    // A screen reader hears the message as an alert when it shows.
-    QCOMPARE(alertsShown, QStringList {note->text()});
+    // A screen reader hears the message, once, as a notification when it shows.
+    QCOMPARE(notificationsShown, QStringList {note->text()});
 
     // The next click sends it away, and the window goes on working.
     QTest::mouseClick(find("Label5"), Qt::LeftButton);
@@ -321,32 +329,110 @@ void WindowActionsTest::failureIsToldBesideTheBox()
     QCOMPARE(texts(), kStart);
 }
 
-void WindowActionsTest::escapeTakesTheBalloonAway_data()
+// The message stays until the user acts; whatever the user typed still reaches the box.
+void WindowActionsTest::balloonGoesWhenTheUserActs_data()
 {
     QTest::addColumn<QString>("focus");
-    QTest::newRow("on the button pressed") << "calcmd";
+    QTest::addColumn<QString>("act");
+    QTest::addColumn<QString>("speed"); // the Internet speed box afterwards
+    QTest::newRow("Escape on the button pressed") << "calcmd"
+                                                  << "Escape"
+                                                  << "";
     for (const char *box : {"mbstext", "kbsctext", "spetext", "kbstext"})
-        QTest::newRow(box) << box;
+        QTest::addRow("Escape in %s", box) << box << "Escape"
+                                           << "";
+    QTest::newRow("7 typed in the speed box") << "spetext"
+                                              << "7"
+                                              << "7";
+    QTest::newRow("Tab") << "calcmd"
+                         << "Tab"
+                         << "";
+    QTest::newRow("click on a label") << "calcmd"
+                                      << "click"
+                                      << "";
+    QTest::newRow("window moved") << "calcmd"
+                                  << "move"
+                                  << "";
+    QTest::newRow("window deactivated") << "calcmd"
+                                        << "deactivate"
+                                        << "";
 }
 
-void WindowActionsTest::escapeTakesTheBalloonAway()
+void WindowActionsTest::balloonGoesWhenTheUserActs()
 {
     QFETCH(QString, focus);
+    QFETCH(QString, act);
+    QFETCH(QString, speed);
     QTest::mouseClick(find("calcmd"), Qt::LeftButton);
-    QVERIFY(balloon()->isVisible());
     QWidget *focused = window_->findChild<QWidget *>(focus);
     focused->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::keyClick(focused, Qt::Key_Shift); // a modifier alone leaves it
+    QVERIFY(balloon()->isVisible());
+
+    if (act == "click") {
+        QTest::mouseClick(find("Label5"), Qt::LeftButton);
+    } else if (act == "move") {
+        window_->move(window_->pos() + QPoint(10, 10));
+        QTRY_VERIFY(!balloon()->isVisible());
+    } else if (act == "deactivate") {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else {
+        const QKeySequence key = QKeySequence::fromString(act);
+        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+    }
     QVERIFY(!balloon()->isVisible());
-    QCOMPARE(texts(), kStart);
-    QCOMPARE(QApplication::focusWidget(), focused);
+    QCOMPARE(texts(), QStringList({"", "0", speed, "0", "", "", ""}));
+    if (act != "Tab" && act != "deactivate")
+        QCOMPARE(QApplication::focusWidget(), focused);
 }
 
-void WindowActionsTest::balloonGoesAwayByItself()
+// With its box 5 pixels above the screen's bottom edge, the message is still wholly on the
+// screen, and it is as tall as its wrapped text needs, no taller.
+void WindowActionsTest::balloonFitsItsMessageOnScreen_data()
 {
-    QTest::mouseClick(find("calcmd"), Qt::LeftButton);
-    QVERIFY(balloon()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!balloon()->isVisible(), tavrolin::FailureBalloon::shownForMs + 2000);
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("megabytes");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("rate 0") << "calcmd"
+                            << ""
+                            << "kbstext";
+    QTest::newRow("megabytes too large") << "kbscmd"
+                                         << "1e400"
+                                         << "mbstext";
+}
+
+void WindowActionsTest::balloonFitsItsMessageOnScreen()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, megabytes);
+    QFETCH(QString, box);
+    setTexts({megabytes});
+    QWidget *mend = window_->findChild<QWidget *>(box);
+    const QRect screen = window_->screen()->availableGeometry();
+    const auto bottom = [&] { return mend->mapToGlobal(mend->rect().bottomLeft()).y(); };
+    window_->move(window_->pos() + QPoint(0, screen.bottom() - 5 - bottom()));
+    QTRY_COMPARE(bottom(), screen.bottom() - 5);
+    QTest::mouseClick(window_->findChild<QWidget *>(button), Qt::LeftButton);
+
+    auto *note = qobject_cast<QLabel *>(balloon());
+    QVERIFY(note->isVisible());
+    QVERIFY2(screen.contains(note->frameGeometry()),
+        qPrintable(QStringLiteral("%1,%2 %3x%4")
+                       .arg(note->x())
+                       .arg(note->y())
+                       .arg(note->width())
+                       .arg(note->height())));
+    const QRect textArea = note->contentsRect().adjusted(
+        note->margin(), note->margin(), -note->margin(), -note->margin());
+    const int needed
+        = note->fontMetrics()
+              .boundingRect(QRect(0, 0, textArea.width(), 10000), Qt::TextWordWrap, note->text())
+              .height();
+    QVERIFY2(qAbs(textArea.height() - needed) <= 2,
+        qPrintable(QStringLiteral("%1 px for %2 px of text").arg(textArea.height()).arg(needed)));
 }
 
 void WindowActionsTest::resultValuesReachAccessibility()
@@ -359,11 +445,15 @@ void WindowActionsTest::resultValuesReachAccessibility()
     // In the order the action wrote them.
     QCOMPARE(valueAnnouncements, QStringList({"sectime", "mintime", "hrstime"}));
 
-    const std::pair<const char *, const char *> values[]
-        = {{"sectime", "11468.80"}, {"mintime", "191.15"}, {"hrstime", "3.19"}};
-    for (const auto &[name, value] : values) {
+    // Flat review reads each value in the label's name, after what it is.
+    const std::pair<const char *, const char *> values[] = {
+        {"sectime", "Download time in seconds: 11468.80"},
+        {"mintime", "Download time in minutes: 191.15"},
+        {"hrstime", "Download time in hours: 3.19"},
+    };
+    for (const auto &[name, spoken] : values) {
         QAccessibleInterface *access = QAccessible::queryAccessibleInterface(find(name));
-        QCOMPARE(access->text(QAccessible::Description), QString::fromLatin1(value));
+        QCOMPARE(access->text(QAccessible::Name), QString::fromLatin1(spoken));
     }
 
     // Reset writes the boxes, then the labels; each first holds another text.
@@ -374,7 +464,66 @@ void WindowActionsTest::resultValuesReachAccessibility()
         QStringList(
             {"kbsctext", "spetext", "kbstext", "mbstext", "hrstime", "mintime", "sectime"}));
     QAccessibleInterface *access = QAccessible::queryAccessibleInterface(find("sectime"));
+    QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Download time in seconds"));
     QCOMPARE(access->text(QAccessible::Description), QString());
+}
+
+// Each answer is said once, with its unit, the focus staying on the button pressed; a failure
+// or Reset says no answer.
+void WindowActionsTest::resultsAreAnnounced_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("heard");
+    const QStringList start = {"700", "0", "512", "0"};
+    QTest::newRow("convert megabytes") << "kbscmd" << start << QStringList {"716800 kilobytes"};
+    QTest::newRow("convert speed")
+        << "Command1" << start << QStringList {"62.50 kilobytes per second"};
+    QTest::newRow("calculate") << "calcmd" << QStringList {"", "716800", "", "62.5"}
+                               << QStringList {"11468.80 seconds, 191.15 minutes, 3.19 hours"};
+    QTest::newRow("calculate at rate 0") << "calcmd" << start << QStringList {};
+    QTest::newRow("reset") << "Command2" << start << QStringList {};
+}
+
+void WindowActionsTest::resultsAreAnnounced()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, heard);
+    setTexts(before);
+    startLoggingAccessibility();
+    QWidget *pressed = window_->findChild<QWidget *>(button);
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key_Space);
+    if (!heard.isEmpty() || button == "Command2")
+        QCOMPARE(notificationsShown, heard);
+    else
+        QCOMPARE(notificationsShown.size(), 1); // the failure message alone
+    QCOMPARE(QApplication::focusWidget(), pressed);
+}
+
+// The window is a frame named by its title; its children come in the tab order, then the
+// labels and the picture in reading order: top to bottom, left to right.
+void WindowActionsTest::accessibleTree()
+{
+    // Built while a screen reader listens, as when the program starts under one.
+    startLoggingAccessibility();
+    window_ = std::make_unique<Tavrolin>();
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(window_.get());
+    QCOMPARE(frame->role(), QAccessible::Window);
+    QCOMPARE(frame->text(QAccessible::Name), window_->windowTitle());
+    QStringList order;
+    for (int i = 0; i < frame->childCount(); ++i) {
+        QAccessibleInterface *child = frame->child(i);
+        order << child->object()->objectName();
+        QCOMPARE(frame->indexOfChild(child), i);
+        QCOMPARE(child->parent()->object(), window_.get());
+    }
+    const QStringList expected = {"spetext", "kbstext", "mbstext", "calcmd", "kbscmd", "kbsctext",
+        "Command1", "Command2", "Label1", "Label9", "Label2", "Label10", "Label3", "Label4",
+        "sectime", "Label6", "Image1", "Label5", "Label10", "mintime", "Label7", "hrstime",
+        "Label8", "Label11", "announcer"};
+    QCOMPARE(order, expected);
 }
 
 QTEST_MAIN(WindowActionsTest)

@@ -68,6 +68,20 @@ QPalette darkScheme()
     return dark;
 }
 
+// A high-contrast desktop scheme: one text colour on black grounds.
+QPalette highContrastScheme(QColor text)
+{
+    QPalette scheme(Qt::black, Qt::black); // the button face and window, and shades of them
+    for (const auto role : {QPalette::Base, QPalette::AlternateBase, QPalette::ToolTipBase})
+        scheme.setColor(role, Qt::black);
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text,
+             QPalette::ToolTipText, QPalette::BrightText})
+        scheme.setColor(role, text);
+    scheme.setColor(QPalette::Highlight, QColor(0, 255, 255));
+    scheme.setColor(QPalette::HighlightedText, Qt::black);
+    return scheme;
+}
+
 // The area a control's text is drawn in.
 QRect textArea(QWidget *widget)
 {
@@ -153,6 +167,8 @@ private slots:
     void buttonStatesStandOut();
     void contrast_data();
     void contrast();
+    void edgesStandOut_data();
+    void edgesStandOut();
     void longResults_data();
     void longResults();
 
@@ -183,7 +199,10 @@ void WindowLookTest::initTestCase()
 // to the running program, as a desktop does when the user switches.
 void WindowLookTest::useScheme(const QString &scheme)
 {
-    const QPalette wanted = scheme == QLatin1String("dark") ? darkScheme() : light_;
+    const QPalette wanted = scheme == QLatin1String("dark") ? darkScheme()
+        : scheme == QLatin1String("white on black")         ? highContrastScheme(Qt::white)
+        : scheme == QLatin1String("yellow on black")        ? highContrastScheme(Qt::yellow)
+                                                            : light_;
     if (QApplication::palette() != wanted)
         QApplication::setPalette(wanted);
     QTest::qWait(0); // the palette change reaches the window
@@ -416,7 +435,8 @@ void WindowLookTest::coloursOnScreen()
         // not is drawn lighter or darker, but keeps its hue.
         const QColor text = QColor::fromRgb(QRgb(row.textColour));
         const QColor ground = shot.at(place.bottomLeft() + QPointF(0.5, -0.5));
-        if (::contrast(text, ground) >= (row.look == Heading ? 3 : 4.5)) {
+        const bool heading = row.look == Heading && scheme == QLatin1String("light");
+        if (::contrast(text, ground) >= (heading ? 3 : 4.5)) {
             const QRect pixels = shot.device(place.toRect());
             int inks = 0;
             for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
@@ -485,7 +505,7 @@ void WindowLookTest::contrast_data()
 {
     QTest::addColumn<QString>("scheme");
     QTest::addColumn<int>("row"); // -1: the failure balloon
-    for (const char *scheme : {"light", "dark"}) {
+    for (const char *scheme : {"light", "dark", "white on black", "yellow on black"}) {
         for (std::size_t i = 0; i < std::size(kLayout); ++i) {
             if (kLayout[i].kind != Image)
                 QTest::addRow("%s %s", scheme, qPrintable(rowName(kLayout[i]))) << scheme << int(i);
@@ -522,7 +542,8 @@ void WindowLookTest::contrast()
     } else {
         const Row &expected = kLayout[row];
         widget = find(expected);
-        wanted = expected.look == Heading ? 3 : 4.5;
+        // Outside the style's own light scheme, headings too are held to 4.5:1.
+        wanted = expected.look == Heading && scheme == QLatin1String("light") ? 3 : 4.5;
         if (expected.kind == Button)
             groundAt = QPointF(4.5, widget->height() / 2.0);
         else if (expected.kind == TextBox)
@@ -540,6 +561,43 @@ void WindowLookTest::contrast()
     QVERIFY2(ratio >= wanted, qPrintable(seen));
     if (row < 0)
         widget->hide();
+}
+
+// Outside the style's own light scheme, every box and button has an edge that stands 3:1 off
+// the ground around it (in a scheme of black grounds, an empty box is otherwise black on black).
+void WindowLookTest::edgesStandOut_data()
+{
+    QTest::addColumn<QString>("scheme");
+    for (const char *scheme : {"dark", "white on black", "yellow on black"})
+        QTest::newRow(scheme) << scheme;
+}
+
+void WindowLookTest::edgesStandOut()
+{
+    QFETCH(QString, scheme);
+    useScheme(scheme);
+    const Shot shot(window_.get());
+    for (const Row &row : kLayout) {
+        if (row.kind != TextBox && row.kind != Button)
+            continue;
+        const QRect place = find(row)->geometry();
+        const QColor ground = shot.at(place.topLeft() - QPointF(1.5, 0.5));
+        double strongest = 1;
+        for (const QRect &edge : {QRect(place.topLeft(), QSize(place.width(), 1)),
+                 QRect(place.topLeft(), QSize(1, place.height()))}) {
+            const QRect pixels = shot.device(edge.adjusted(0, 2, 0, -2));
+            for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                for (int x = pixels.left(); x <= pixels.right(); ++x)
+                    strongest
+                        = std::max(strongest, ::contrast(shot.image.pixelColor(x, y), ground));
+            }
+        }
+        QVERIFY2(strongest >= 3,
+            qPrintable(QStringLiteral("%1: edge %2:1 on %3")
+                           .arg(rowName(row))
+                           .arg(strongest, 0, 'f', 2)
+                           .arg(ground.name())));
+    }
 }
 
 void WindowLookTest::longResults_data()
