@@ -123,7 +123,8 @@ build_program() { # testing: ON or OFF
         -DCMAKE_BUILD_TYPE=Release -DTAVROLIN_WERROR=ON -DBUILD_TESTING="$1" \
         -DCMAKE_PREFIX_PATH="$prefixes" -DCMAKE_FIND_ROOT_PATH="$prefixes" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
-        -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
+        -DTAVROLIN_BUILD_WINDOW=ON -DTAVROLIN_BENCHMARKS=OFF \
+        -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST # no Wine while building
 }
 
 build_qt

@@ -10,12 +10,11 @@ for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-g++ wrestool icotool; 
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
+[ -z "$exe" ] || exe=$(realpath "$exe")
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
-if [ -n "$exe" ]; then
-    exe=$(realpath "$exe")
-else
+if [ -z "$exe" ]; then
     x86_64-w64-mingw32-windres --input "$rc" --output resource.o
     echo 'int main() { return 0; }' > probe.cpp
     x86_64-w64-mingw32-g++ -o probe.exe probe.cpp resource.o
