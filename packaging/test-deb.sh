@@ -96,7 +96,7 @@ else
     xwininfo -id "$wid" | grep -E 'Width|Height|Map State'
     xwininfo -id "$wid" | grep -q 'Map State: IsViewable' ||
         { echo "FAIL: the window is not viewable" >&2; result=1; }
-    icons=$(xprop -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    icons=$(xprop -len 1000000 -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
     echo "window icon sizes: ${icons:-none}"
     for size in 16 32; do
         grep -q "Icon ($size x $size)" <<<"$icons" || {
