@@ -58,6 +58,10 @@ ci=(
     # window_orca_test: the screen reader (it brings Speech Dispatcher) and the accessibility
     # bus it listens on
     orca at-spi2-core
+    # packaging/windows/check.sh: the Windows build (MinGW-w64's posix threads, Debian's
+    # GoogleTest sources; the Qt source comes through apt-get source, which unpacks with
+    # dpkg-dev) and Wine to run it
+    g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 usage() {

@@ -150,6 +150,8 @@ TEST_F(ActionsInLocales, ThreeStepsGiveTheSameTimes)
     const char *const locales[]
         = {"C", calc::test::kCommaLocale, "fr_FR.UTF-8", calc::test::kArabicSeparatorLocale};
     for (const char *locale : locales) {
+        if (!availableHere(locale))
+            continue;
         useLocale(locale);
         const std::string separator = std::localeconv()->decimal_point;
         const auto local

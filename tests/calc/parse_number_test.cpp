@@ -168,6 +168,8 @@ using ParseNumber = calc::test::LocaleTest;
 TEST_F(ParseNumber, DecimalTexts)
 {
     for (const Case &c : kDecimalCases) {
+        if (!availableHere(c.locale))
+            continue;
         useLocale(c.locale);
         EXPECT_TRUE(sameDouble(parseNumber(c.text), c.expected)) << c.name << " in " << c.locale;
     }

@@ -1,12 +1,15 @@
 #include "reference_model.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <langinfo.h>
 #include <locale.h>
+#ifndef _WIN32
+#include <langinfo.h>
+#endif
 
 namespace reference {
 namespace {
@@ -112,10 +115,44 @@ std::string inAscii(const std::string &text, const std::string &separator)
     return ascii;
 }
 
+// The C library in the "C" locale whatever the process's locale. POSIX takes a locale object
+// per call or per thread. Windows has no uselocale, and its C library's _strtod_l gets huge
+// exponents wrong (0.09e-75836039060248 reads as infinity), so there the numeric category is
+// switched around MinGW's own strtod and printf (the tests run on one thread).
+#ifdef _WIN32
+template<typename Call>
+auto inCLocale(Call call)
+{
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "C");
+    auto result = call();
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    return result;
+}
+
+double strtodInCLocale(const std::string &text)
+{
+    return inCLocale([&] { return std::strtod(text.c_str(), nullptr); });
+}
+
+std::string printInCLocale(const char *format, double value)
+{
+    return inCLocale([&] {
+        char text[400];
+        std::snprintf(text, sizeof text, format, value);
+        return std::string(text);
+    });
+}
+#else
 locale_t cLocale()
 {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
     return c;
+}
+
+double strtodInCLocale(const std::string &text)
+{
+    return strtod_l(text.c_str(), nullptr, cLocale());
 }
 
 std::string printInCLocale(const char *format, double value)
@@ -126,6 +163,7 @@ std::string printInCLocale(const char *format, double value)
     uselocale(previous);
     return text;
 }
+#endif
 
 // Length of the run of characters from `set` starting at `from`.
 std::size_t runLength(const std::string &text, std::size_t from, const std::string &set)
@@ -158,7 +196,7 @@ double parseRadix(const std::string &text)
     if (digits.empty())
         return 0;
     if (digits.size() > 8)
-        return strtod_l(("0x" + digits).c_str(), nullptr, cLocale());
+        return strtodInCLocale("0x" + digits);
     const unsigned long long value = std::stoull(digits, nullptr, 16);
     if (value <= 0xFFFF)
         return static_cast<double>(static_cast<std::int16_t>(value));
@@ -209,7 +247,7 @@ double parse(std::string text)
         if (digits > 0)
             number += "e" + text.substr(at + 1, sign + digits);
     }
-    return strtod_l(number.c_str(), nullptr, cLocale());
+    return strtodInCLocale(number);
 }
 
 std::string fixed(double value, std::string_view separator)
@@ -263,7 +301,15 @@ std::string general(double value, std::string_view separator)
 
 std::string localeSeparator()
 {
+#ifdef _WIN32
+    // No nl_langinfo: what printf writes between the digits of 0.5.
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", 0.5);
+    const std::string written = text;
+    return written.substr(1, written.size() - 2);
+#else
     return nl_langinfo(RADIXCHAR);
+#endif
 }
 
 Outcome convertMegabytes(calc::CalculatorState state)

@@ -8,8 +8,8 @@
 
 // A second, independent reading of the number text rules and the actions,
 // which the agreement tests and the fuzz targets check the real ones against.
-// It leans on the C library where the real code must not (strtod_l and
-// snprintf in the "C" locale, nl_langinfo for the separator) and holds its own
+// It leans on the C library where the real code must not (strtod and snprintf
+// in the "C" locale, nl_langinfo or printf for the separator) and holds its own
 // copy of the Unicode digits, written out another way.
 namespace reference {
 
@@ -18,7 +18,8 @@ double parse(std::string text);
 std::string fixed(double value, std::string_view separator);
 std::string general(double value, std::string_view separator);
 
-// The decimal point of the current LC_NUMERIC locale, through nl_langinfo.
+// The decimal point of the current LC_NUMERIC locale, through nl_langinfo (on Windows,
+// through printf).
 std::string localeSeparator();
 
 // What an action must do to a state, in the current locale: the state it

@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
 # Compiles the program's Windows resource script into a small Windows executable with the
-# MinGW tools and reads the version record and the icon back out of it.
-#   windows_resource_test.sh RC-FILE VERSION-INFO-DUMP EXPECTED-FILE WORK-DIR
+# MinGW tools and reads the version record and the icon back out of it; given the Windows
+# build of the program itself, reads them out of that instead.
+#   windows_resource_test.sh RC-FILE VERSION-INFO-DUMP EXPECTED-FILE WORK-DIR [EXE]
 set -euo pipefail
-rc=$1 dump=$2 expected=$3 work=$4
+rc=$1 dump=$2 expected=$3 work=$4 exe=${5:-}
 
 for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-g++ wrestool icotool; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
+[ -z "$exe" ] || exe=$(realpath "$exe")
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
-x86_64-w64-mingw32-windres --input "$rc" --output resource.o
-echo 'int main() { return 0; }' > probe.cpp
-x86_64-w64-mingw32-g++ -o probe.exe probe.cpp resource.o
+if [ -z "$exe" ]; then
+    x86_64-w64-mingw32-windres --input "$rc" --output resource.o
+    echo 'int main() { return 0; }' > probe.cpp
+    x86_64-w64-mingw32-g++ -o probe.exe probe.cpp resource.o
+    exe=$PWD/probe.exe
+fi
 
 status=0
-wrestool --extract --raw --type=16 probe.exe > version.bin
+wrestool --extract --raw --type=16 "$exe" > version.bin
 "$dump" version.bin > version.txt
 if ! diff -u "$expected" version.txt; then
     echo "FAIL: the version record differs from $expected (- expected, + found)" >&2
@@ -25,11 +30,11 @@ if ! diff -u "$expected" version.txt; then
 fi
 
 # The one icon group, rebuilt as an .ico, must hold the three images.
-[ "$(wrestool --list --type=14 probe.exe | wc -l)" -eq 1 ] || {
+[ "$(wrestool --list --type=14 "$exe" | wc -l)" -eq 1 ] || {
     echo "FAIL: the executable does not carry exactly one icon" >&2
     status=1
 }
-wrestool --extract --type=14 probe.exe > icon.ico
+wrestool --extract --type=14 "$exe" > icon.ico
 cat > icon.expected <<'END'
 --icon --index=1 --width=32 --height=32 --bit-depth=1 --palette-size=2
 --icon --index=2 --width=32 --height=32 --bit-depth=4 --palette-size=16
@@ -40,5 +45,5 @@ if ! diff -u icon.expected icon.txt; then
     echo "FAIL: the executable's icon images differ (- expected, + found)" >&2
     status=1
 fi
-[ $status -eq 0 ] && echo "version record and icon read back from probe.exe as expected"
+[ $status -eq 0 ] && echo "version record and icon read back from ${exe##*/} as expected"
 exit $status
