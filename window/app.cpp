@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "main_window.h"
 #include "version.h"
 #include "window_icon.h"
@@ -72,6 +73,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_ALL, "");
 #endif
     QApplication::setWindowIcon(tavrolin::programIcon());
+    tavrolin::installAccessibility();
     Tavrolin window;
     window.show();
     return app.exec();
