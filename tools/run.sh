@@ -16,7 +16,9 @@ case ${QT_QPA_PLATFORM:-} in "" | xcb* | wayland*) display_server=1 ;; esac
     no_session "neither DISPLAY nor WAYLAND_DISPLAY is set."
 
 bash packaging/install-deps.sh run
-# The test command shares build/: every option either command sets, both set.
+# The test command shares build/. The options set here override what it left there;
+# TAVROLIN_WERROR, which only it sets, stays as it was (on after a test run), so switching
+# between the two commands rebuilds nothing.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
     -DTAVROLIN_BENCHMARKS=OFF
 cmake --build build --target tavrolin
