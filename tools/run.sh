@@ -3,9 +3,10 @@
 # no benchmarks), and starts it, on X11 or natively on Wayland.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/lib.sh
 
 no_session() { # why
-    echo "Tavrolin needs a graphical session: $1" >&2
+    echo "$TAVROLIN_PRODUCT needs a graphical session: $1" >&2
     exit 1
 }
 # Unless Qt is asked for another platform (QT_QPA_PLATFORM=offscreen, say), the window needs

@@ -124,7 +124,7 @@ above 0 in the Transfer Speed in KB/s box, or convert your Internet speed first.
 once "716800 kilobytes"
 once "62.50 kilobytes per second"
 once "11468.80 seconds, 191.15 minutes, 3.19 hours"
-grep -qF "[frame | The Tavrolin" "$log" || fail "Orca did not see the window as a frame"
+grep -qF "[frame | $TAVROLIN_TITLE" "$log" || fail "Orca did not see the window as a frame"
 repeated=$(spoken | grep '^notification' | sort | uniq -d)
 [ -z "$repeated" ] || fail "said twice: $repeated"
 spoken
