@@ -32,8 +32,8 @@ test=(
     xvfb xauth libx11-dev libxtst-dev x11-utils
     # packaging.elf_note reads the program's note with readelf (g++ brings it too)
     binutils
-    # packaging.desktop_entry and packaging.appstream_metainfo: the validators
-    desktop-file-utils appstream
+    # packaging.install: the validators, and file to read the installed icons' sizes
+    desktop-file-utils appstream file
 )
 
 # .ci/run on top of the test command: the tests of TAVROLIN_CI_TESTS, the fuzz targets and
@@ -41,9 +41,9 @@ test=(
 ci=(
     # window_memcheck
     valgrind
-    # packaging.icons and packaging.windows_resource read the icons back; the Windows
-    # resource is built into a small Windows program
-    icoutils file binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
+    # packaging.windows_resource reads the icon back from the Windows resource, built into
+    # a small Windows program
+    icoutils binutils-mingw-w64-x86-64 g++-mingw-w64-x86-64
     # startup_measure_smoke (TAVROLIN_BENCHMARKS): the start-up watcher (Xdamage, Xcomposite),
     # the session bus, fontconfig's tools, and the two other calculators it measures
     libxdamage-dev libxcomposite-dev dbus-daemon fontconfig x11-apps galculator

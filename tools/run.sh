@@ -3,9 +3,10 @@
 # no benchmarks), and starts it, on X11 or natively on Wayland.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/lib.sh
 
 no_session() { # why
-    echo "Tavrolin needs a graphical session: $1" >&2
+    echo "$TAVROLIN_PRODUCT needs a graphical session: $1" >&2
     exit 1
 }
 # Unless Qt is asked for another platform (QT_QPA_PLATFORM=offscreen, say), the window needs
@@ -16,7 +17,9 @@ case ${QT_QPA_PLATFORM:-} in "" | xcb* | wayland*) display_server=1 ;; esac
     no_session "neither DISPLAY nor WAYLAND_DISPLAY is set."
 
 bash packaging/install-deps.sh run
-# The test command shares build/: every option either command sets, both set.
+# The test command shares build/. The options set here override what it left there;
+# TAVROLIN_WERROR, which only it sets, stays as it was (on after a test run), so switching
+# between the two commands rebuilds nothing.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
     -DTAVROLIN_BENCHMARKS=OFF
 cmake --build build --target tavrolin

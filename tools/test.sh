@@ -44,4 +44,5 @@ done
 bash packaging/install-deps.sh "$group"
 cmake -S . -B "$build" -G Ninja "${flags[@]}"
 cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure
+# One test a core: each real window has an X server of its own, each test its own files.
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

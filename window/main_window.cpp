@@ -35,9 +35,7 @@ Tavrolin::Tavrolin(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Tavrolin"));
-    setWindowTitle(
-        QStringLiteral("The %1 - Version %2 ")
-            .arg(QLatin1String(tavrolin::productName), QLatin1String(tavrolin::versionText)));
+    setWindowTitle(QString::fromUtf8(tavrolin::windowTitle));
     setAccessibleDescription(tavrolin::translated(tavrolin::description));
     // The face before it is fitted: the boxes lay out their texts as they are built.
     setFont(tavrolin::dialogFont());

@@ -7,9 +7,7 @@
 set -euo pipefail
 script=$(realpath "$1")
 work=$2
-
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
+. "$(dirname "$0")/../../tools/lib.sh"
 
 list() { bash "$script" --list "$1"; }
 run_group=$(list run)
@@ -142,5 +140,4 @@ run "no dpkg" 1 test
 mapfile -t group <<<"$test_group"
 advice "no dpkg" "${group[@]}"
 
-[ $status -eq 0 ] && echo "install-deps.sh: groups nest; installs only what is missing; stops with one line where it cannot"
-exit $status
+echo "install-deps.sh: groups nest; installs only what is missing; stops with one line where it cannot"

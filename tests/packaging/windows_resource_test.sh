@@ -5,9 +5,10 @@
 #   windows_resource_test.sh RC-FILE VERSION-INFO-DUMP EXPECTED-FILE WORK-DIR [EXE]
 set -euo pipefail
 rc=$1 dump=$2 expected=$3 work=$4 exe=${5:-}
+. "$(dirname "$0")/../../tools/lib.sh"
 
 for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-g++ wrestool icotool; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
 [ -z "$exe" ] || exe=$(realpath "$exe")
@@ -21,19 +22,14 @@ if [ -z "$exe" ]; then
     exe=$PWD/probe.exe
 fi
 
-status=0
 wrestool --extract --raw --type=16 "$exe" > version.bin
 "$dump" version.bin > version.txt
-if ! diff -u "$expected" version.txt; then
-    echo "FAIL: the version record differs from $expected (- expected, + found)" >&2
-    status=1
-fi
+diff -u "$expected" version.txt ||
+    fail "the version record differs from $expected (- expected, + found)"
 
 # The one icon group, rebuilt as an .ico, must hold the three images.
-[ "$(wrestool --list --type=14 "$exe" | wc -l)" -eq 1 ] || {
-    echo "FAIL: the executable does not carry exactly one icon" >&2
-    status=1
-}
+[ "$(wrestool --list --type=14 "$exe" | wc -l)" -eq 1 ] ||
+    fail "the executable does not carry exactly one icon"
 wrestool --extract --type=14 "$exe" > icon.ico
 cat > icon.expected <<'END'
 --icon --index=1 --width=32 --height=32 --bit-depth=1 --palette-size=2
@@ -41,9 +37,5 @@ cat > icon.expected <<'END'
 --icon --index=3 --width=16 --height=16 --bit-depth=4 --palette-size=16
 END
 icotool --list icon.ico > icon.txt
-if ! diff -u icon.expected icon.txt; then
-    echo "FAIL: the executable's icon images differ (- expected, + found)" >&2
-    status=1
-fi
-[ $status -eq 0 ] && echo "version record and icon read back from ${exe##*/} as expected"
-exit $status
+diff -u icon.expected icon.txt || fail "the executable's icon images differ (- expected, + found)"
+echo "version record and icon read back from ${exe##*/} as expected"

@@ -3,11 +3,9 @@
 # definitely lost block, a failing test, or when Valgrind is missing (never a silent skip).
 #   memcheck.sh PROGRAM...
 set -euo pipefail
-
-if ! command -v valgrind >/dev/null; then
-    echo "FAIL: valgrind is not installed (packaging/install-deps.sh installs it)" >&2
-    exit 1
-fi
+. "$(dirname "$0")/../../tools/lib.sh"
+command -v valgrind >/dev/null ||
+    fail "valgrind is not installed (packaging/install-deps.sh installs it)"
 
 for program in "$@"; do
     echo "== memcheck: $(basename "$program")"

@@ -6,10 +6,12 @@
 #   orca_test.sh PROGRAM
 set -euo pipefail
 program=$(realpath "$1")
+. "$(dirname "$0")/../../tools/lib.sh"
 
 if [ -z "${TAVROLIN_ORCA_TEST_INNER:-}" ]; then
     export TAVROLIN_ORCA_TEST_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" dbus-run-session -- bash "$0" "$@"
+    on_x_server dbus-run-session -- bash "$0" "$@"
+    exit
 fi
 
 # A home of its own: Orca's settings, Speech Dispatcher's configuration and socket. Given one
@@ -17,8 +19,17 @@ fi
 home=${TAVROLIN_ORCA_TEST_HOME:-}
 keep=$home
 [ -n "$home" ] || home=$(mktemp -d)
+log=$home/orca.log
 pids=()
 finish() {
+    if [ $? -ne 0 ] && [ -e "$log" ]; then
+        if [ -n "${program_pid:-}" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+            echo "The program had ended:" >&2
+            cat "$home/program.out" >&2
+        fi
+        echo "Spoken:" >&2
+        spoken >&2 || true
+    fi
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
@@ -50,19 +61,8 @@ if debug.debugFile:
     debug.debugFile.reconfigure(line_buffering=True)
 PYTHON
 
-log=$home/orca.log
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -n "${program_pid:-}" ] && ! kill -0 "$program_pid" 2>/dev/null; then
-        echo "The program had ended:" >&2
-        cat "$home/program.out" >&2
-    fi
-    echo "Spoken:" >&2
-    spoken >&2 || true
-    exit 1
-}
 spoken() { # the phrases Orca spoke, one a line
-    sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' \?{.*$/\1/p" "$log"
+    sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' \?{.*$/\1/p" "$log" 2>/dev/null # no log until Orca writes one
 }
 # Waits up to 30 s until Orca has spoken, after its first $2 phrases, one that holds the text.
 heard() { # text [phrases-before]
@@ -91,23 +91,27 @@ grep -q "Speech Dispatcher service failed to connect" "$log" &&
 QT_QPA_PLATFORM=xcb "$program" >"$home/program.out" 2>&1 &
 program_pid=$!
 pids+=("$program_pid")
-window=$(timeout 15 xdotool search --sync --onlyvisible --name '^The Tavrolin - Version') ||
-    fail "the program mapped no window"
+window=$(wait_for_window 15)
 # No window manager here: give the window the focus ourselves.
 xdotool windowfocus --sync "$window"
 heard "Internet speed in kilobits per second"
 
-# The focus starts in the Internet speed box; the tab order goes on to the transfer rate, the
-# megabytes, Calculate, Convert MB's to Kilobytes, the kilobytes, Convert Internet Speed.
-for key in 5 1 2 Tab Tab 7 0 0 Tab; do press "$key"; done
-press space "transfer rate is 0" # not converted yet
-press Tab "Convert MB" # the message goes; the key moves the focus on
-press space "716800 kilobytes"
-press Tab
-press Tab
-press space "62.50 kilobytes per second"
+# From the speed box, Calculate with a transfer rate of 0, then back; the key that leaves
+# Calculate also closes the message.
+for key in Tab Tab Tab; do press "$key"; done
+press space "transfer rate is 0"
 for key in shift+Tab shift+Tab shift+Tab; do press "$key"; done
-press space "11468.80 seconds, 191.15 minutes, 3.19 hours"
+# The three steps for 700 MB at 512 kbit/s: each press of a button says its answer.
+answers=("716800 kilobytes" "62.50 kilobytes per second"
+    "11468.80 seconds, 191.15 minutes, 3.19 hours")
+while read -r key; do
+    if [ "$key" = space ]; then
+        press space "${answers[0]}"
+        answers=("${answers[@]:1}")
+    else
+        press "$key"
+    fi
+done < <(three_steps_keys 700 512)
 sleep 2 # time for anything said twice
 
 once() { # text
@@ -120,7 +124,7 @@ above 0 in the Transfer Speed in KB/s box, or convert your Internet speed first.
 once "716800 kilobytes"
 once "62.50 kilobytes per second"
 once "11468.80 seconds, 191.15 minutes, 3.19 hours"
-grep -qF "[frame | The Tavrolin" "$log" || fail "Orca did not see the window as a frame"
+grep -qF "[frame | $TAVROLIN_TITLE" "$log" || fail "Orca did not see the window as a frame"
 repeated=$(spoken | grep '^notification' | sort | uniq -d)
 [ -z "$repeated" ] || fail "said twice: $repeated"
 spoken

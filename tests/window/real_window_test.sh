@@ -7,6 +7,7 @@
 set -euo pipefail
 program=$1
 driver=$2
+. "$(dirname "$0")/../../tools/lib.sh"
 
 if [ -z "${TAVROLIN_TEST_UNDER_XVFB:-}" ]; then
     # Neither X11 nor Wayland: exit status 1 and one line on stderr naming both variables
@@ -16,26 +17,20 @@ if [ -z "${TAVROLIN_TEST_UNDER_XVFB:-}" ]; then
         status=$?
     if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$said")" -ne 1 ] ||
         [[ $said != *"graphical session"*DISPLAY*WAYLAND_DISPLAY* ]]; then
-        echo "FAIL: with no display, exit status $status and said: $said" >&2
-        exit 1
+        fail "with no display, exit status $status and said: $said"
     fi
     export TAVROLIN_TEST_UNDER_XVFB=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" "$@"
+    on_x_server bash "$0" "$@"
+    exit
 fi
 
 # A headless test has no session bus; without this, libdbus tries to launch one
 # for Qt and leaks its read buffer when that fails (seen under LeakSanitizer).
 export DBUS_SESSION_BUS_ADDRESS=${DBUS_SESSION_BUS_ADDRESS:-disabled:}
 
-pid=
-fail() {
-    echo "FAIL: $*" >&2
-    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-    exit 1
-}
-
 QT_QPA_PLATFORM=xcb "$program" &
 pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
 
 window=$("$driver" windows "$pid" 15000 | head -n 1) || fail "the program mapped no window"
 [ -n "$window" ] || fail "the program mapped no window"
