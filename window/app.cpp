@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "translations.h"
 #include "version.h"
 #include "window_icon.h"
 
@@ -72,6 +73,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_ALL, "");
 #endif
     QApplication::setWindowIcon(tavrolin::programIcon());
+    tavrolin::installTranslations();
     Tavrolin window;
     window.show();
     return app.exec();
