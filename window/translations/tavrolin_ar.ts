@@ -108,32 +108,32 @@
         <translation>مدة التنزيل بالساعات</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>ميغابايت</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 ميغابايت</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>كيلوبايت</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 كيلوبايت</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>كيلوبت في الثانية</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 كيلوبت في الثانية</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>كيلوبايت في الثانية</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 كيلوبايت في الثانية</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>ثانية</translation>
+        <source>%1 seconds</source>
+        <translation>%1 ثانية</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>دقيقة</translation>
+        <source>%1 minutes</source>
+        <translation>%1 دقيقة</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>ساعة</translation>
+        <source>%1 hours</source>
+        <translation>%1 ساعة</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>النتيجة أكبر من أن تُعرض. يُرجى كتابة رقم أصغر في %1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>يساعدك على حساب الوقت اللازم لتنزيل عدد معين من الميغابايتات بسرعة إنترنت معينة</translation>
     </message>
 </context>
 </TS>

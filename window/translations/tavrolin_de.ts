@@ -108,32 +108,32 @@
         <translation>Download-Dauer in Stunden</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>Megabyte</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 Megabyte</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>Kilobyte</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 Kilobyte</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>Kilobit pro Sekunde</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 Kilobit pro Sekunde</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>Kilobyte pro Sekunde</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 Kilobyte pro Sekunde</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>Sekunden</translation>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>Minuten</translation>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>Stunden</translation>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Das Ergebnis wäre zu groß für die Anzeige. Bitte geben Sie in %1 eine kleinere Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Hilft Ihnen zu berechnen, wie lange der Download einer bestimmten Menge Megabyte bei gegebener Bandbreite dauert</translation>
     </message>
 </context>
 </TS>

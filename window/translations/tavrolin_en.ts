@@ -108,31 +108,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>megabytes</source>
+        <source>%1 megabytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>kilobytes</source>
+        <source>%1 kilobytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>kilobits per second</source>
+        <source>%1 kilobits per second</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
+        <source>%1 kilobytes per second</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>seconds</source>
+        <source>%1 seconds</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>minutes</source>
+        <source>%1 minutes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>hours</source>
+        <source>%1 hours</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -153,6 +153,10 @@
     </message>
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

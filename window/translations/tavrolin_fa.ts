@@ -108,32 +108,32 @@
         <translation>زمان دانلود به ساعت</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>مگابایت</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 مگابایت</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>کیلوبایت</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 کیلوبایت</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>کیلوبیت بر ثانیه</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 کیلوبیت بر ثانیه</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>کیلوبایت بر ثانیه</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 کیلوبایت بر ثانیه</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>ثانیه</translation>
+        <source>%1 seconds</source>
+        <translation>%1 ثانیه</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>دقیقه</translation>
+        <source>%1 minutes</source>
+        <translation>%1 دقیقه</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>ساعت</translation>
+        <source>%1 hours</source>
+        <translation>%1 ساعت</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>نتیجه بزرگ‌تر از آن می‌شود که نمایش داده شود. لطفاً در %1 عدد کوچک‌تری بنویسید.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>به شما کمک می‌کند زمان لازم برای دانلود مقدار معینی مگابایت را با سرعت اینترنت معین حساب کنید</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Durée du téléchargement en heures</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>mégaoctets</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 mégaoctets</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>kilooctets</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilooctets</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>kilobits par seconde</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 kilobits par seconde</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>kilooctets par seconde</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 kilooctets par seconde</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>secondes</translation>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>minutes</translation>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>heures</translation>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Le résultat serait trop grand pour être affiché. Veuillez saisir un nombre plus petit dans %1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Vous aide à calculer le temps nécessaire pour télécharger une quantité donnée de mégaoctets à un débit Internet donné</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>זמן ההורדה בשעות</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>מגהבייט</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 מגהבייט</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>קילובייט</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 קילובייט</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>קילוביט לשנייה</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 קילוביט לשנייה</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>קילובייט לשנייה</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 קילובייט לשנייה</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>שניות</translation>
+        <source>%1 seconds</source>
+        <translation>%1 שניות</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>דקות</translation>
+        <source>%1 minutes</source>
+        <translation>%1 דקות</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>שעות</translation>
+        <source>%1 hours</source>
+        <translation>%1 שעות</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>התוצאה תהיה גדולה מכדי להציגה. יש להקליד מספר קטן יותר ב%1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>עוזר לחשב את הזמן הדרוש להורדת כמות מסוימת של מגהבייטים במהירות אינטרנט נתונה</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Tempo di download in ore</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>megabyte</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 megabyte</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>kilobyte</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilobyte</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>kilobit al secondo</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 kilobit al secondo</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>kilobyte al secondo</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 kilobyte al secondo</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>secondi</translation>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>minuti</translation>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>ore</translation>
+        <source>%1 hours</source>
+        <translation>%1 ore</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Il risultato sarebbe troppo grande da mostrare. Scrivi un numero più piccolo %1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Ti aiuta a calcolare il tempo necessario per scaricare una certa quantità di megabyte a una data velocità di connessione</translation>
     </message>
 </context>
 </TS>

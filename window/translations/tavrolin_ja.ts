@@ -108,32 +108,32 @@
         <translation>ダウンロード時間（時間）</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>メガバイト</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 メガバイト</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>キロバイト</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 キロバイト</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>キロビット毎秒</translation>
+        <source>%1 kilobits per second</source>
+        <translation>毎秒 %1 キロビット</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>キロバイト毎秒</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>毎秒 %1 キロバイト</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>秒</translation>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>分</translation>
+        <source>%1 minutes</source>
+        <translation>%1 分</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>時間</translation>
+        <source>%1 hours</source>
+        <translation>%1 時間</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>結果が大きすぎて表示できません。%1にもっと小さい数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>指定のインターネット速度で一定量のメガバイトをダウンロードするのにかかる時間の計算を助けます</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Downloadtijd in uren</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>megabytes</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 megabytes</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>kilobytes</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilobytes</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>kilobits per seconde</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 kilobits per seconde</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>kilobytes per seconde</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 kilobytes per seconde</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>seconden</translation>
+        <source>%1 seconds</source>
+        <translation>%1 seconden</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>minuten</translation>
+        <source>%1 minutes</source>
+        <translation>%1 minuten</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>uur</translation>
+        <source>%1 hours</source>
+        <translation>%1 uur</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>De uitkomst zou te groot zijn om te tonen. Typ in %1 een kleiner getal.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Helpt u te berekenen hoe lang het downloaden van een aantal megabytes duurt bij een gegeven internetsnelheid</translation>
     </message>
 </context>
 </TS>

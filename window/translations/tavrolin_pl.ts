@@ -108,32 +108,32 @@
         <translation>Czas pobierania w godzinach</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>megabajtów</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 megabajtów</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>kilobajtów</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilobajtów</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>kilobitów na sekundę</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 kilobitów na sekundę</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>kilobajtów na sekundę</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 kilobajtów na sekundę</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>sekund</translation>
+        <source>%1 seconds</source>
+        <translation>%1 sekund</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>minut</translation>
+        <source>%1 minutes</source>
+        <translation>%1 minut</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>godzin</translation>
+        <source>%1 hours</source>
+        <translation>%1 godzin</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Wynik byłby za duży, by go pokazać. Wpisz mniejszą liczbę w %1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Pomaga obliczyć czas potrzebny na pobranie określonej liczby megabajtów przy danej prędkości łącza</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Tempo de download em horas</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>megabytes</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 megabytes</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>kilobytes</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilobytes</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>kilobits por segundo</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 kilobits por segundo</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>kilobytes por segundo</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 kilobytes por segundo</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>segundos</translation>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>minutos</translation>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>horas</translation>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>O resultado seria grande demais para exibir. Digite um número menor %1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Ajuda a calcular o tempo necessário para baixar uma certa quantidade de megabytes com uma dada velocidade de internet</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Время загрузки в часах</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>мегабайт</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 мегабайт</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>килобайт</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 килобайт</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>килобит в секунду</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 килобит в секунду</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>килобайт в секунду</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 килобайт в секунду</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>секунд</translation>
+        <source>%1 seconds</source>
+        <translation>%1 секунд</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>минут</translation>
+        <source>%1 minutes</source>
+        <translation>%1 минут</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>часов</translation>
+        <source>%1 hours</source>
+        <translation>%1 часов</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Результат получился бы слишком большим для показа. Введите в %1 число поменьше.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Помогает рассчитать время, нужное для загрузки заданного числа мегабайт при данной скорости интернета</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Saat olarak indirme süresi</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>megabayt</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 megabayt</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>kilobayt</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilobayt</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>kilobit/saniye</translation>
+        <source>%1 kilobits per second</source>
+        <translation>saniyede %1 kilobit</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>kilobayt/saniye</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>saniyede %1 kilobayt</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>saniye</translation>
+        <source>%1 seconds</source>
+        <translation>%1 saniye</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>dakika</translation>
+        <source>%1 minutes</source>
+        <translation>%1 dakika</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>saat</translation>
+        <source>%1 hours</source>
+        <translation>%1 saat</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Sonuç gösterilemeyecek kadar büyük olur. Lütfen %1 içine daha küçük bir sayı yazın.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Belirli bir internet hızında belirli miktarda megabaytı indirmek için gereken süreyi hesaplamanıza yardımcı olur</translation>
     </message>
 </context>
 </TS>

@@ -108,32 +108,32 @@
         <translation>Час завантаження в годинах</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>мегабайтів</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 мегабайтів</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>кілобайтів</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 кілобайтів</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>кілобітів за секунду</translation>
+        <source>%1 kilobits per second</source>
+        <translation>%1 кілобітів за секунду</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>кілобайтів за секунду</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 кілобайтів за секунду</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>секунд</translation>
+        <source>%1 seconds</source>
+        <translation>%1 секунд</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>хвилин</translation>
+        <source>%1 minutes</source>
+        <translation>%1 хвилин</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>годин</translation>
+        <source>%1 hours</source>
+        <translation>%1 годин</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>Результат був би завеликий для показу. Введіть у %1 менше число.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Допомагає обчислити час, потрібний для завантаження певної кількості мегабайтів за даної швидкості інтернету</translation>
     </message>
 </context>
 </TS>

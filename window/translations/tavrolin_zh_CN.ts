@@ -108,32 +108,32 @@
         <translation>下载时间（小时）</translation>
     </message>
     <message>
-        <source>megabytes</source>
-        <translation>兆字节</translation>
+        <source>%1 megabytes</source>
+        <translation>%1 兆字节</translation>
     </message>
     <message>
-        <source>kilobytes</source>
-        <translation>千字节</translation>
+        <source>%1 kilobytes</source>
+        <translation>%1 千字节</translation>
     </message>
     <message>
-        <source>kilobits per second</source>
-        <translation>千比特每秒</translation>
+        <source>%1 kilobits per second</source>
+        <translation>每秒 %1 千比特</translation>
     </message>
     <message>
-        <source>kilobytes per second</source>
-        <translation>千字节每秒</translation>
+        <source>%1 kilobytes per second</source>
+        <translation>每秒 %1 千字节</translation>
     </message>
     <message>
-        <source>seconds</source>
-        <translation>秒</translation>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
     </message>
     <message>
-        <source>minutes</source>
-        <translation>分钟</translation>
+        <source>%1 minutes</source>
+        <translation>%1 分钟</translation>
     </message>
     <message>
-        <source>hours</source>
-        <translation>小时</translation>
+        <source>%1 hours</source>
+        <translation>%1 小时</translation>
     </message>
     <message>
         <source>this box</source>
@@ -154,6 +154,10 @@
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
         <translation>结果太大，无法显示。请在%1中输入一个较小的数。</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>帮助您计算在给定网速下下载一定数量的兆字节所需的时间</translation>
     </message>
 </context>
 </TS>
