@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "main_window.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -18,13 +20,6 @@ public:
         : QAccessibleWidget(announcer, QAccessible::Notification)
     { }
 };
-
-QAccessibleInterface *accessibleAnnouncer(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new AccessibleAnnouncer(static_cast<Announcer *>(object));
-    return nullptr;
-}
 
 class AccessibleFrame : public QAccessibleWidget
 {
@@ -67,22 +62,31 @@ private:
                 rest << child;
         }
         // Labels (and the picture, a label too) by their place; anything else, such as the
-        // announcer, after them.
-        const auto place = [](const QWidget *child) {
-            return std::tuple(!qobject_cast<const QLabel *>(child), child->y(), child->x());
+        // announcer, after them. Right to left, a line is read from its right end.
+        const bool rightToLeft = window->isRightToLeft();
+        const auto place = [rightToLeft](const QWidget *child) {
+            const int across = rightToLeft ? -child->geometry().right() : child->x();
+            return std::tuple(!qobject_cast<const QLabel *>(child), child->y(), across);
         };
         std::ranges::stable_sort(rest, {}, place);
         return inTabOrder + rest;
     }
 };
 
+QAccessibleInterface *ourInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Tavrolin::staticMetaObject.className()))
+        return new AccessibleFrame(static_cast<QWidget *>(object));
+    if (className == QLatin1String(Announcer::staticMetaObject.className()))
+        return new AccessibleAnnouncer(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 Announcer::Announcer(QWidget *window)
     : QWidget(window)
 {
-    [[maybe_unused]] static const bool factoryInstalled
-        = (QAccessible::installFactory(accessibleAnnouncer), true);
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -98,9 +102,9 @@ void Announcer::announce(const QString &text)
     show();
 }
 
-QAccessibleInterface *accessibleFrame(QWidget *window)
+void installAccessibility()
 {
-    return new AccessibleFrame(window);
+    QAccessible::installFactory(ourInterface); // Qt installs a factory only once
 }
 
 } // namespace tavrolin

@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "main_window.h"
 #include "translations.h"
 #include "version.h"
@@ -74,6 +75,7 @@ int main(int argc, char *argv[])
 #endif
     QApplication::setWindowIcon(tavrolin::programIcon());
     tavrolin::installTranslations();
+    tavrolin::installAccessibility();
     Tavrolin window;
     window.show();
     return app.exec();

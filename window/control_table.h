@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+class Tavrolin;
+
 namespace tavrolin {
 
 enum class ControlKind { Label, TextBox, CommandButton, Image };
@@ -26,7 +28,8 @@ struct Twips
     static constexpr int perPixel = 15;
 };
 
-// One of the window's 24 controls, as laid out once at creation.
+// One of the window's 24 controls, as laid out once at creation. Its texts are in English,
+// marked for translation in the context "Tavrolin" and translated where the control is built.
 struct ControlRow
 {
     ControlKind kind;
@@ -42,7 +45,9 @@ struct ControlRow
     std::string calc::CalculatorState::*stateText = nullptr; // text shown from the state
     const char *accessibleName = nullptr; // nullptr: the caption speaks for itself
     const char *captionedBy = nullptr; // the label that says what a box or result holds
-    const char *unit = nullptr; // spoken after the number a box or result holds
+    calc::Field field = calc::Field::None; // the number a box holds, as a failure names it
+    const char *spokenAs = nullptr; // what a screen reader says for the number (%1) it holds
+    void (Tavrolin::*clicked)() = nullptr; // what pressing a button does
 };
 
 std::span<const ControlRow> controlTable();

@@ -1,7 +1,5 @@
 #include "failure_balloon.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
@@ -15,31 +13,6 @@ namespace tavrolin {
 namespace {
 constexpr int balloonWidth = 230; // pixels; the messages wrap within it
 constexpr int gapBelowControl = 2;
-
-// To assistive technology the balloon is a notification named by its message. Orca speaks
-// a notification when it shows; an alert it speaks only when the alert takes the focus,
-// which this one must not.
-class AccessibleBalloon : public QAccessibleWidget
-{
-public:
-    explicit AccessibleBalloon(QWidget *balloon)
-        : QAccessibleWidget(balloon, QAccessible::Notification)
-    { }
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name)
-            return static_cast<const QLabel *>(widget())->text();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
-QAccessibleInterface *accessibleBalloon(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(FailureBalloon::staticMetaObject.className()))
-        return new AccessibleBalloon(static_cast<FailureBalloon *>(object));
-    return nullptr;
-}
 } // namespace
 
 FailureBalloon::FailureBalloon(QWidget *parent)
@@ -55,9 +28,6 @@ FailureBalloon::FailureBalloon(QWidget *parent)
     setWordWrap(true);
     const int frame = style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this);
     setMargin(qMax(frame, 1) + 2);
-
-    [[maybe_unused]] static const bool factoryInstalled
-        = (QAccessible::installFactory(accessibleBalloon), true);
 }
 
 void FailureBalloon::showBeside(QWidget *control, const QString &text)
@@ -66,7 +36,10 @@ void FailureBalloon::showBeside(QWidget *control, const QString &text)
     setText(text);
     resize(balloonWidth, heightForWidth(balloonWidth));
 
-    QPoint topLeft = control->mapToGlobal(QPoint(0, control->height() + gapBelowControl));
+    // Below the control, from the side the user reads from.
+    setLayoutDirection(control->layoutDirection());
+    const int left = isRightToLeft() ? control->width() - width() : 0;
+    QPoint topLeft = control->mapToGlobal(QPoint(left, control->height() + gapBelowControl));
     if (const QScreen *screen = control->screen()) {
         const QRect room = screen->availableGeometry();
         topLeft.setX(qBound(room.left(), topLeft.x(), room.right() - width()));
@@ -76,9 +49,6 @@ void FailureBalloon::showBeside(QWidget *control, const QString &text)
 
     qApp->installEventFilter(this);
     show();
-    // Qt announces no tooltip window as shown; this one must be heard.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
     QApplication::beep();
 }
 

@@ -15,7 +15,8 @@ class FailureBalloon : public QLabel
 public:
     explicit FailureBalloon(QWidget *parent);
 
-    // Shows text just below the control (kept on its screen) and beeps.
+    // Shows text just below the control (kept on its screen) and beeps. A screen reader is
+    // told by the window, as it is told everything else.
     void showBeside(QWidget *control, const QString &text);
 
 protected:

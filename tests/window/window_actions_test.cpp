@@ -1,5 +1,6 @@
 // The window at work: focus and keys, the four buttons pressed for real, the
 // failure balloon, and what reaches a screen reader.
+#include "accessibility.h"
 #include "failure_balloon.h"
 #include "main_window.h"
 #include "window_test_support.h"
@@ -102,6 +103,7 @@ private:
 
 void WindowActionsTest::init()
 {
+    tavrolin::installAccessibility(); // as main() does
     window_ = std::make_unique<Tavrolin>();
     window_->show();
     window_->activateWindow();
@@ -112,6 +114,7 @@ void WindowActionsTest::cleanup()
 {
     QAccessible::installUpdateHandler(nullptr);
     setAccessibilityActive(false);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     window_.reset();
 }
 
@@ -278,21 +281,27 @@ void WindowActionsTest::failureIsToldBesideTheBox_data()
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("rightToLeft"); // the message under the box's right end
 
     // Each message names its box by the caption the user sees beside it.
     QTest::newRow("rate 0 at start")
         << "calcmd" << kStart << "kbstext"
-        << "transfer rate is 0. Type a transfer rate above 0 in the Transfer Speed in KB/s box,";
+        << "transfer rate is 0. Type a transfer rate above 0 in the Transfer Speed in KB/s box,"
+        << false;
+    QTest::newRow("rate 0, right to left") << "calcmd" << kStart << "kbstext"
+                                           << "Type a transfer rate above 0" << true;
     QTest::newRow("rate without a number")
         << "calcmd" << QStringList {"", "1024", "", "fast", "r1", "r2", "r3"} << "kbstext"
-        << "transfer rate is 0. Type a transfer rate above 0 in the Transfer Speed in KB/s box,";
+        << "transfer rate is 0. Type a transfer rate above 0 in the Transfer Speed in KB/s box,"
+        << false;
     QTest::newRow("megabytes beyond a double")
         << "kbscmd" << QStringList {"1e400", "0", "", "0", "", "", ""} << "mbstext"
-        << "The number in the Megabytes to Download box is too large";
+        << "The number in the Megabytes to Download box is too large" << false;
     QTest::newRow("kilobytes too large for a double")
         << "kbscmd" << QStringList {"1e306", "0", "", "0", "", "", ""} << "mbstext"
         << "result would be too large to show. Please type a smaller number in the Megabytes to "
-           "Download box.";
+           "Download box."
+        << false;
 }
 
 void WindowActionsTest::failureIsToldBesideTheBox()
@@ -301,6 +310,9 @@ void WindowActionsTest::failureIsToldBesideTheBox()
     QFETCH(QStringList, before);
     QFETCH(QString, box);
     QFETCH(QString, reason);
+    QFETCH(bool, rightToLeft);
+    if (rightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     setTexts(before);
     startLoggingAccessibility();
 
@@ -314,7 +326,8 @@ void WindowActionsTest::failureIsToldBesideTheBox()
     QVERIFY(note && note->isVisible());
     QVERIFY2(note->text().contains(reason), qPrintable(note->text()));
     QWidget *mend = window_->findChild<QWidget *>(box);
-    const QPoint below = mend->mapToGlobal(QPoint(0, mend->height()));
+    const QPoint below = mend->mapToGlobal(
+        QPoint(rightToLeft ? mend->width() - note->width() : 0, mend->height()));
     QVERIFY((note->pos() - below).manhattanLength() <= 8);
     QCOMPARE(QApplication::focusWidget(), pressed);
     QCOMPARE(QApplication::activeWindow(), window_.get());

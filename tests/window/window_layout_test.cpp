@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 
 #include <memory>
@@ -64,18 +66,32 @@ void WindowLayoutTest::everyControlOnce()
     QCOMPARE(controls, 24);
 }
 
+// Right to left (Arabic, Hebrew, Persian), each control's place is the mirror of its place in
+// the table, about the window's vertical centre line.
 void WindowLayoutTest::controlMatchesTable_data()
 {
     QTest::addColumn<int>("row");
-    for (std::size_t i = 0; i < std::size(kLayout); ++i)
-        QTest::newRow(qPrintable(rowName(kLayout[i]))) << int(i);
+    QTest::addColumn<bool>("rightToLeft");
+    for (std::size_t i = 0; i < std::size(kLayout); ++i) {
+        QTest::newRow(qPrintable(rowName(kLayout[i]))) << int(i) << false;
+        QTest::addRow("%s, right to left", qPrintable(rowName(kLayout[i]))) << int(i) << true;
+    }
 }
 
 void WindowLayoutTest::controlMatchesTable()
 {
     QFETCH(int, row);
+    QFETCH(bool, rightToLeft);
     const Row &expected = kLayout[row];
-    QWidget *widget = ::control(window_.get(), expected.name, expected.index);
+    std::unique_ptr<Tavrolin> mirrored;
+    const auto leftToRightAgain
+        = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    if (rightToLeft) {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft); // as a translation sets it
+        mirrored = std::make_unique<Tavrolin>();
+    }
+    QWidget *window = rightToLeft ? mirrored.get() : window_.get();
+    QWidget *widget = ::control(window, expected.name, expected.index);
     QVERIFY(widget);
 
     auto *label = qobject_cast<QLabel *>(widget);
@@ -83,8 +99,12 @@ void WindowLayoutTest::controlMatchesTable()
     case Label:
         QVERIFY(label && label->pixmap().isNull());
         QVERIFY(label->wordWrap());
-        QCOMPARE(label->alignment(),
-            Qt::AlignTop | (expected.look == Centred ? Qt::AlignHCenter : Qt::AlignLeft));
+        // From the top, and from the side the user reads from.
+        QCOMPARE(QStyle::visualAlignment(label->layoutDirection(), label->alignment())
+                & ~Qt::AlignAbsolute,
+            Qt::AlignTop
+                | (expected.look == Centred ? Qt::AlignHCenter
+                                            : (rightToLeft ? Qt::AlignRight : Qt::AlignLeft)));
         QVERIFY(label->autoFillBackground());
         break;
     case TextBox:
@@ -105,16 +125,17 @@ void WindowLayoutTest::controlMatchesTable()
 
     // In twips, 15 to a pixel: a place that is no whole number of pixels fails too.
     const QRect place = widget->geometry();
+    const int left = rightToLeft ? 7260 - expected.left - expected.width : expected.left;
     QCOMPARE(QRect(place.x() * 15, place.y() * 15, place.width() * 15, place.height() * 15),
-        QRect(expected.left, expected.top, expected.width, expected.height));
+        QRect(left, expected.top, expected.width, expected.height));
 
     const QColor background = expected.background == none
-        ? window_->palette().color(QPalette::Button) // the button face
+        ? window->palette().color(QPalette::Button) // the button face
         : QColor::fromRgb(QRgb(expected.background));
     if (expected.kind == Label) {
         QCOMPARE(widget->palette().color(QPalette::Window), background);
         const QColor text = expected.textColour == none
-            ? window_->palette().color(QPalette::WindowText)
+            ? window->palette().color(QPalette::WindowText)
             : QColor::fromRgb(QRgb(expected.textColour));
         QCOMPARE(widget->palette().color(QPalette::WindowText), text);
     }
@@ -133,7 +154,7 @@ void WindowLayoutTest::controlMatchesTable()
         QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
 #endif
     } else {
-        QCOMPARE(font.family(), window_->font().family());
+        QCOMPARE(font.family(), window->font().family());
         QCOMPARE(font.pointSize(), 8);
         // An outline face, so that it is drawn at the scale of the screen.
         const QFontInfo face(font);
