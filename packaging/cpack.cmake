@@ -33,4 +33,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # session without an X server. A recommendation, as Debian's own Qt programs make it (apt
 # installs it by default): X11 and XWayland need none of the 21 MB it pulls in (Qt Quick, QML).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own translations put the boxes' context menus in the user's language; DejaVu Sans draws
+# the Arabic and Persian captions. Chinese and Japanese need a CJK font, which their users have.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-wqy-microhei")
 include(CPack)

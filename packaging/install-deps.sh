@@ -16,7 +16,11 @@ run=(
     # Qt's Wayland platform plugin: the window on a Wayland session without X11
     qt6-wayland
     # the window's face, Liberation Sans, which also stands in for the headings' Arial
-    fonts-liberation2
+    # (it has Latin, Greek, Cyrillic and Hebrew); DejaVu Sans draws Arabic and Persian
+    fonts-liberation2 fonts-dejavu-core
+    # the translations: lrelease and lupdate, Qt's CMake functions for them, and Qt's own
+    # translations (the boxes' context menus)
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 # tools/test.sh: every test it registers (CTest option TAVROLIN_CI_TESTS off).
@@ -34,6 +38,9 @@ test=(
     binutils
     # packaging.install: the validators, and file to read the installed icons' sizes
     desktop-file-utils appstream file
+    # window_translations_complete reads the .ts files; the look test's Chinese and Japanese
+    # captions need a CJK font (WenQuanYi Micro Hei, the smallest with both)
+    python3 fonts-wqy-microhei
 )
 
 # .ci/run on top of the test command: the tests of TAVROLIN_CI_TESTS, the fuzz targets and

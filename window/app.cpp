@@ -1,5 +1,6 @@
 #include "accessibility.h"
 #include "main_window.h"
+#include "translations.h"
 #include "version.h"
 #include "window_icon.h"
 
@@ -73,6 +74,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_ALL, "");
 #endif
     QApplication::setWindowIcon(tavrolin::programIcon());
+    tavrolin::installTranslations();
     tavrolin::installAccessibility();
     Tavrolin window;
     window.show();

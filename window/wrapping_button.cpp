@@ -26,8 +26,10 @@ QRect WrappingButton::captionArea() const
     QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     // Some styles leave a short button less than a line inside its frame (Windows: 11 pixels
     // of the Reset button's 17). Its line is centred on that area instead, reaching into the
-    // frame's blank inner edge, rather than narrowing the whole font in search of a fit.
-    const int missing = int(std::ceil(QFontMetricsF(font()).height())) - area.height();
+    // frame's blank inner edge, rather than narrowing the whole font in search of a fit. The
+    // caption's own line counts: a fallback font (Arabic script) can make it taller.
+    const int missing
+        = int(std::ceil(QFontMetricsF(font()).boundingRect(text()).height())) - area.height();
     if (missing > 0)
         area = area.adjusted(0, -missing / 2, 0, missing - missing / 2).intersected(rect());
     return area;

@@ -127,5 +127,16 @@ once "11468.80 seconds, 191.15 minutes, 3.19 hours"
 grep -qF "[frame | $TAVROLIN_TITLE" "$log" || fail "Orca did not see the window as a frame"
 repeated=$(spoken | grep '^notification' | sort | uniq -d)
 [ -z "$repeated" ] || fail "said twice: $repeated"
+
+# In German, the failure message is German: the program again, its focus moved on to Calculate.
+kill "$program_pid"
+LANGUAGE=de LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=xcb "$program" >"$home/program.out" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^The Tavrolin - Version') ||
+    fail "the program mapped no window in German"
+xdotool windowfocus --sync "$window"
+for key in Tab Tab Tab; do press "$key"; done
+press space "Bei einer Datenrate von 0 l"
 spoken
 echo "Orca spoke every answer and the failure, each once"

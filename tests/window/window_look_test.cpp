@@ -3,6 +3,7 @@
 // contrast, and results too long for their labels.
 #include "layout_table.h"
 #include "main_window.h"
+#include "translations.h"
 #include "window_test_support.h"
 #include "wrapping_button.h"
 
@@ -10,10 +11,12 @@
 #include <QDebug>
 #include <QFile>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+#include <QTextLayout>
 
 #include <cmath>
 #include <memory>
@@ -183,6 +186,11 @@ private:
 void WindowLookTest::initTestCase()
 {
     light_ = QApplication::palette();
+    tavrolin::installTranslations();
+    // A run in another language must really show it, or its captions would pass as English.
+    const QLocale locale;
+    if (locale.language() != QLocale::English && locale.language() != QLocale::C)
+        QVERIFY(Tavrolin::tr("Calculate") != QLatin1String("Calculate"));
     window_ = std::make_unique<Tavrolin>();
     window_->show();
     window_->activateWindow();
@@ -234,6 +242,13 @@ void WindowLookTest::textFitsItsBox()
         area.height(), drawn.width(), drawn.height());
     QVERIFY2(drawn.width() <= area.width(), "a word is wider than the box");
     QVERIFY2(drawn.height() <= area.height(), "the wrapped text is taller than the box");
+    // Drawn in real glyphs: where no font has a character, its glyph is the box, number 0.
+    QTextLayout layout(controlText(widget), widget->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns())
+        QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName()));
 
     // A button's caption is drawn in that area, centred: its ink is what the caption adds.
     if (auto *button = qobject_cast<QPushButton *>(widget)) {

@@ -1,0 +1,163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Tavrolin</name>
+    <message>
+        <source>Megabytes to Download</source>
+        <translation>حجم دانلود به مگابایت</translation>
+    </message>
+    <message>
+        <source>STEP 1 / Amount to Download</source>
+        <translation>گام ۱ / حجم دانلود</translation>
+    </message>
+    <message>
+        <source>Convert MB&apos;s to Kilobytes</source>
+        <translation>تبدیل به کیلوبایت</translation>
+    </message>
+    <message>
+        <source>Kilobytes in the Megabytes to Download</source>
+        <translation>حجم دانلود به کیلوبایت</translation>
+    </message>
+    <message>
+        <source>STEP 2 / Your Internet Speed and Transfer Rate</source>
+        <translation>گام ۲ / سرعت اینترنت و نرخ انتقال</translation>
+    </message>
+    <message>
+        <source>Internet Speed in K</source>
+        <translation>سرعت اینترنت (kbit/s)</translation>
+    </message>
+    <message>
+        <source>Convert Internet Speed to Transfer Rate (KB/s)</source>
+        <translation>تبدیل سرعت اینترنت به نرخ انتقال (KB/s)</translation>
+    </message>
+    <message>
+        <source>Transfer Speed in KB/s</source>
+        <translation>نرخ انتقال (KB/s)</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>ثانیه</translation>
+    </message>
+    <message>
+        <source>This shows the Total Time Needed to Download the Megabytes at the Given Internet Speed and Transfer Rate</source>
+        <translation>زمان کل لازم برای دانلود این مگابایت‌ها با سرعت اینترنت و نرخ انتقال داده‌شده</translation>
+    </message>
+    <message>
+        <source>STEP 3 / Click the Calculate Button</source>
+        <translation>گام ۳ / روی دکمهٔ محاسبه کلیک کنید</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>دقیقه</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>ساعت</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>محاسبه</translation>
+    </message>
+    <message>
+        <source>Programmed and Developed By Orlevan &apos;;..;&apos;</source>
+        <translation>برنامه‌نویسی و توسعه: Orlevan &apos;;..;&apos;&#x200e;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>بازنشانی</translation>
+    </message>
+    <message>
+        <source>Amount to download in megabytes</source>
+        <translation>حجم دانلود به مگابایت</translation>
+    </message>
+    <message>
+        <source>Amount to download in kilobytes</source>
+        <translation>حجم دانلود به کیلوبایت</translation>
+    </message>
+    <message>
+        <source>Internet speed in kilobits per second</source>
+        <translation>سرعت اینترنت به کیلوبیت بر ثانیه</translation>
+    </message>
+    <message>
+        <source>Transfer rate in kilobytes per second</source>
+        <translation>نرخ انتقال به کیلوبایت بر ثانیه</translation>
+    </message>
+    <message>
+        <source>Download time in seconds</source>
+        <translation>زمان دانلود به ثانیه</translation>
+    </message>
+    <message>
+        <source>Picture of a broadband modem</source>
+        <translation>تصویر یک مودم پهن‌باند</translation>
+    </message>
+    <message>
+        <source>Download time in minutes</source>
+        <translation>زمان دانلود به دقیقه</translation>
+    </message>
+    <message>
+        <source>Download time in hours</source>
+        <translation>زمان دانلود به ساعت</translation>
+    </message>
+    <message>
+        <source>%1 megabytes</source>
+        <translation>%1 مگابایت</translation>
+    </message>
+    <message>
+        <source>%1 kilobytes</source>
+        <translation>%1 کیلوبایت</translation>
+    </message>
+    <message>
+        <source>%1 kilobits per second</source>
+        <translation>%1 کیلوبیت بر ثانیه</translation>
+    </message>
+    <message>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 کیلوبایت بر ثانیه</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 ثانیه</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 دقیقه</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 ساعت</translation>
+    </message>
+    <message>
+        <source>this box</source>
+        <translation>این کادر</translation>
+    </message>
+    <message>
+        <source>the %1 box</source>
+        <translation>کادر «%1»</translation>
+    </message>
+    <message>
+        <source>No download time can be worked out while the transfer rate is 0. Type a transfer rate above 0 in %1, or convert your Internet speed first.</source>
+        <translation>تا وقتی نرخ انتقال ۰ است، زمان دانلود را نمی‌توان حساب کرد. در %1 نرخ انتقالی بیشتر از ۰ بنویسید، یا نخست سرعت اینترنت خود را تبدیل کنید.</translation>
+    </message>
+    <message>
+        <source>The number in %1 is too large to work with. Please type a smaller one.</source>
+        <translation>عدد در %1 بزرگ‌تر از آن است که بتوان با آن کار کرد. لطفاً عدد کوچک‌تری بنویسید.</translation>
+    </message>
+    <message>
+        <source>The result would be too large to show. Please type a smaller number in %1.</source>
+        <translation>نتیجه بزرگ‌تر از آن می‌شود که نمایش داده شود. لطفاً در %1 عدد کوچک‌تری بنویسید.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>به شما کمک می‌کند زمان لازم برای دانلود مقدار معینی مگابایت را با سرعت اینترنت معین حساب کنید</translation>
+    </message>
+</context>
+</TS>

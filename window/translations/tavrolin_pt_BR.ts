@@ -1,0 +1,163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Tavrolin</name>
+    <message>
+        <source>Megabytes to Download</source>
+        <translation>Megabytes a baixar</translation>
+    </message>
+    <message>
+        <source>STEP 1 / Amount to Download</source>
+        <translation>PASSO 1 / Tamanho do download</translation>
+    </message>
+    <message>
+        <source>Convert MB&apos;s to Kilobytes</source>
+        <translation>Converter MB em kilobytes</translation>
+    </message>
+    <message>
+        <source>Kilobytes in the Megabytes to Download</source>
+        <translation>Kilobytes nos megabytes a baixar</translation>
+    </message>
+    <message>
+        <source>STEP 2 / Your Internet Speed and Transfer Rate</source>
+        <translation>PASSO 2 / Sua conexão e taxa de download</translation>
+    </message>
+    <message>
+        <source>Internet Speed in K</source>
+        <translation>Velocidade em kbit/s</translation>
+    </message>
+    <message>
+        <source>Convert Internet Speed to Transfer Rate (KB/s)</source>
+        <translation>Converter conexão em transferência (KB/s)</translation>
+    </message>
+    <message>
+        <source>Transfer Speed in KB/s</source>
+        <translation>Transferência em KB/s</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>This shows the Total Time Needed to Download the Megabytes at the Given Internet Speed and Transfer Rate</source>
+        <translation>Tempo total para baixar os megabytes com a velocidade de internet e a taxa de transferência informadas</translation>
+    </message>
+    <message>
+        <source>STEP 3 / Click the Calculate Button</source>
+        <translation>PASSO 3 / Clique no botão Calcular</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Programmed and Developed By Orlevan &apos;;..;&apos;</source>
+        <translation>Desenvolvido por Orlevan &apos;;..;&apos;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Amount to download in megabytes</source>
+        <translation>Quantidade a baixar em megabytes</translation>
+    </message>
+    <message>
+        <source>Amount to download in kilobytes</source>
+        <translation>Quantidade a baixar em kilobytes</translation>
+    </message>
+    <message>
+        <source>Internet speed in kilobits per second</source>
+        <translation>Velocidade de internet em kilobits por segundo</translation>
+    </message>
+    <message>
+        <source>Transfer rate in kilobytes per second</source>
+        <translation>Taxa de transferência em kilobytes por segundo</translation>
+    </message>
+    <message>
+        <source>Download time in seconds</source>
+        <translation>Tempo de download em segundos</translation>
+    </message>
+    <message>
+        <source>Picture of a broadband modem</source>
+        <translation>Imagem de um modem de banda larga</translation>
+    </message>
+    <message>
+        <source>Download time in minutes</source>
+        <translation>Tempo de download em minutos</translation>
+    </message>
+    <message>
+        <source>Download time in hours</source>
+        <translation>Tempo de download em horas</translation>
+    </message>
+    <message>
+        <source>%1 megabytes</source>
+        <translation>%1 megabytes</translation>
+    </message>
+    <message>
+        <source>%1 kilobytes</source>
+        <translation>%1 kilobytes</translation>
+    </message>
+    <message>
+        <source>%1 kilobits per second</source>
+        <translation>%1 kilobits por segundo</translation>
+    </message>
+    <message>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 kilobytes por segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>this box</source>
+        <translation>nesta caixa</translation>
+    </message>
+    <message>
+        <source>the %1 box</source>
+        <translation>na caixa “%1”</translation>
+    </message>
+    <message>
+        <source>No download time can be worked out while the transfer rate is 0. Type a transfer rate above 0 in %1, or convert your Internet speed first.</source>
+        <translation>Não é possível calcular o tempo de download com a taxa de transferência em 0. Digite uma taxa maior que 0 %1 ou converta primeiro a velocidade da sua internet.</translation>
+    </message>
+    <message>
+        <source>The number in %1 is too large to work with. Please type a smaller one.</source>
+        <translation>O número %1 é grande demais para o cálculo. Digite um número menor.</translation>
+    </message>
+    <message>
+        <source>The result would be too large to show. Please type a smaller number in %1.</source>
+        <translation>O resultado seria grande demais para exibir. Digite um número menor %1.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Ajuda a calcular o tempo necessário para baixar uma certa quantidade de megabytes com uma dada velocidade de internet</translation>
+    </message>
+</context>
+</TS>

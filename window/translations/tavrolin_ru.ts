@@ -1,0 +1,163 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Tavrolin</name>
+    <message>
+        <source>Megabytes to Download</source>
+        <translation>Объём загрузки в МБ</translation>
+    </message>
+    <message>
+        <source>STEP 1 / Amount to Download</source>
+        <translation>ШАГ 1 / Объём загрузки</translation>
+    </message>
+    <message>
+        <source>Convert MB&apos;s to Kilobytes</source>
+        <translation>Перевести МБ в килобайты</translation>
+    </message>
+    <message>
+        <source>Kilobytes in the Megabytes to Download</source>
+        <translation>Объём загрузки в килобайтах</translation>
+    </message>
+    <message>
+        <source>STEP 2 / Your Internet Speed and Transfer Rate</source>
+        <translation>ШАГ 2 / Скорость интернета и передачи</translation>
+    </message>
+    <message>
+        <source>Internet Speed in K</source>
+        <translation>Скорость в кбит/с</translation>
+    </message>
+    <message>
+        <source>Convert Internet Speed to Transfer Rate (KB/s)</source>
+        <translation>Перевести скорость в КБ/с</translation>
+    </message>
+    <message>
+        <source>Transfer Speed in KB/s</source>
+        <translation>Передача в КБ/с</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Секунды</translation>
+    </message>
+    <message>
+        <source>This shows the Total Time Needed to Download the Megabytes at the Given Internet Speed and Transfer Rate</source>
+        <translation>Общее время загрузки мегабайт при указанной скорости интернета и передачи</translation>
+    </message>
+    <message>
+        <source>STEP 3 / Click the Calculate Button</source>
+        <translation>ШАГ 3 / Нажмите кнопку Вычислить</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Минуты</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Вычислить</translation>
+    </message>
+    <message>
+        <source>Programmed and Developed By Orlevan &apos;;..;&apos;</source>
+        <translation>Автор программы: Orlevan &apos;;..;&apos;</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Amount to download in megabytes</source>
+        <translation>Объём загрузки в мегабайтах</translation>
+    </message>
+    <message>
+        <source>Amount to download in kilobytes</source>
+        <translation>Объём загрузки в килобайтах</translation>
+    </message>
+    <message>
+        <source>Internet speed in kilobits per second</source>
+        <translation>Скорость интернета в килобитах в секунду</translation>
+    </message>
+    <message>
+        <source>Transfer rate in kilobytes per second</source>
+        <translation>Скорость передачи в килобайтах в секунду</translation>
+    </message>
+    <message>
+        <source>Download time in seconds</source>
+        <translation>Время загрузки в секундах</translation>
+    </message>
+    <message>
+        <source>Picture of a broadband modem</source>
+        <translation>Изображение широкополосного модема</translation>
+    </message>
+    <message>
+        <source>Download time in minutes</source>
+        <translation>Время загрузки в минутах</translation>
+    </message>
+    <message>
+        <source>Download time in hours</source>
+        <translation>Время загрузки в часах</translation>
+    </message>
+    <message>
+        <source>%1 megabytes</source>
+        <translation>%1 мегабайт</translation>
+    </message>
+    <message>
+        <source>%1 kilobytes</source>
+        <translation>%1 килобайт</translation>
+    </message>
+    <message>
+        <source>%1 kilobits per second</source>
+        <translation>%1 килобит в секунду</translation>
+    </message>
+    <message>
+        <source>%1 kilobytes per second</source>
+        <translation>%1 килобайт в секунду</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 секунд</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 минут</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 часов</translation>
+    </message>
+    <message>
+        <source>this box</source>
+        <translation>этом поле</translation>
+    </message>
+    <message>
+        <source>the %1 box</source>
+        <translation>поле «%1»</translation>
+    </message>
+    <message>
+        <source>No download time can be worked out while the transfer rate is 0. Type a transfer rate above 0 in %1, or convert your Internet speed first.</source>
+        <translation>Время загрузки нельзя вычислить, пока скорость передачи равна 0. Введите в %1 скорость больше 0 или сначала переведите скорость интернета.</translation>
+    </message>
+    <message>
+        <source>The number in %1 is too large to work with. Please type a smaller one.</source>
+        <translation>Число в %1 слишком велико для вычислений. Введите число поменьше.</translation>
+    </message>
+    <message>
+        <source>The result would be too large to show. Please type a smaller number in %1.</source>
+        <translation>Результат получился бы слишком большим для показа. Введите в %1 число поменьше.</translation>
+    </message>
+    <message>
+        <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
+        <translation>Помогает рассчитать время, нужное для загрузки заданного числа мегабайт при данной скорости интернета</translation>
+    </message>
+</context>
+</TS>
