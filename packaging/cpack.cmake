@@ -4,7 +4,25 @@
 # recommends Qt's Wayland platform plugin.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${TAVROLIN_PACKAGE})
-set(CPACK_PACKAGE_VERSION "${TAVROLIN_VERSION_TEXT}")
+# Each Debian release gets its own build (its own Qt, its own Depends), named after it as
+# Debian names backports: 1.00+deb13 for Debian 13. The program's own version stays 1.00.
+set(tavrolin_release_suffix "")
+if(EXISTS /etc/os-release)
+    file(STRINGS /etc/os-release tavrolin_os_release REGEX "^(ID|VERSION_ID)=")
+    set(tavrolin_os_id "")
+    set(tavrolin_os_version "")
+    foreach(line IN LISTS tavrolin_os_release)
+        if(line MATCHES "^ID=\"?([^\"]*)")
+            set(tavrolin_os_id "${CMAKE_MATCH_1}")
+        elseif(line MATCHES "^VERSION_ID=\"?([^\"]*)")
+            set(tavrolin_os_version "${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    if(tavrolin_os_id STREQUAL "debian" AND tavrolin_os_version MATCHES "^[0-9]+$")
+        set(tavrolin_release_suffix "+deb${tavrolin_os_version}")
+    endif()
+endif()
+set(CPACK_PACKAGE_VERSION "${TAVROLIN_VERSION_TEXT}${tavrolin_release_suffix}")
 set(CPACK_PACKAGE_VENDOR "${TAVROLIN_MAKER}")
 set(CPACK_PACKAGE_CONTACT "${TAVROLIN_MAKER} <tavrolin@orlevan.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${TAVROLIN_SYNOPSIS}")
@@ -27,8 +45,13 @@ endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window draws with Liberation Sans, which also stands in for Arial.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# The window draws with Liberation Sans, which also stands in for Arial: version 2, which
+# Debian 13 ships under the old name (packaging/install-deps.sh has the same rename).
+if(tavrolin_release_suffix MATCHES "^\\+deb(1[0-2]|[0-9])$")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation (>= 1:2)")
+endif()
 # Qt's Wayland plugin shows the window natively on Wayland, and is the only way onto a Wayland
 # session without an X server. A recommendation, as Debian's own Qt programs make it (apt
 # installs it by default): X11 and XWayland need none of the 21 MB it pulls in (Qt Quick, QML).

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that one group of the project's commands needs, skipping
-# those already present. Run as root, or as a user who may use sudo.
+# Installs the Debian 12 or 13 packages that one group of the project's commands needs,
+# skipping those already present. Run as root, or as a user who may use sudo.
 #   packaging/install-deps.sh run           building and starting the program (tools/run.sh)
 #   packaging/install-deps.sh test          and every test of tools/test.sh
+#   packaging/install-deps.sh deb           and the package's check (packaging/test-deb.sh)
 #   packaging/install-deps.sh ci            and what only CI runs on top (.ci/run)
 #   packaging/install-deps.sh --list GROUP  prints the group's packages, one a line
-# Each group holds the one before it; a package stands in the first group that uses it.
+# Each group holds the one before it; a package stands in the first group that uses it. The
+# lists name Debian 12's packages; the table below them gives Debian 13's other names. Another
+# system that calls itself like Debian (ID_LIKE) gets Debian 13's names, and says so.
 set -euo pipefail
 
 # Building the program and starting it.
@@ -43,8 +46,17 @@ test=(
     python3 fonts-wqy-microhei
 )
 
-# .ci/run on top of the test command: the tests of TAVROLIN_CI_TESTS, the fuzz targets and
-# the .deb installed for real.
+# packaging/test-deb.sh on top of the test command.
+deb=(
+    # cpack's dependency scan (dpkg-shlibdeps, file), the window found by its caption, and a
+    # screenshot of it
+    dpkg-dev file xdotool imagemagick
+    # the package's checks (hardening-check is in devscripts), and the installed program on a
+    # headless Wayland compositor
+    lintian devscripts weston
+)
+
+# .ci/run on top: the tests of TAVROLIN_CI_TESTS, the fuzz targets and the Windows build.
 ci=(
     # window_memcheck
     valgrind
@@ -56,12 +68,6 @@ ci=(
     libxdamage-dev libxcomposite-dev dbus-daemon fontconfig x11-apps galculator
     # fuzz/run.sh: clang with libFuzzer and the sanitizer run-times
     clang-14 libclang-rt-14-dev
-    # packaging/test-deb.sh: cpack's dependency scan (dpkg-shlibdeps, file), the window
-    # found by its caption, and a screenshot of it
-    dpkg-dev xdotool imagemagick
-    # packaging/test-deb.sh: the package's checks (hardening-check is in devscripts), and
-    # the installed program on a headless Wayland compositor
-    lintian devscripts weston
     # window_orca_test: the screen reader (it brings Speech Dispatcher) and the accessibility
     # bus it listens on
     orca at-spi2-core
@@ -69,10 +75,22 @@ ci=(
     # GoogleTest sources; the Qt source comes through apt-get source, which unpacks with
     # dpkg-dev) and Wine to run it
     g++-mingw-w64-x86-64-posix googletest wine wine64
+    # tools/in-debian-root.sh: the bare Debian 13 root that the test command and the
+    # package's check run in
+    mmdebstrap
+)
+
+# Debian 13's names where they differ from Debian 12's: "Debian-12-name Debian-13-name".
+debian13_names=(
+    # Liberation 2 took over the old package name; fonts-liberation2 is a transitional one
+    "fonts-liberation2 fonts-liberation"
+    # the release's own clang
+    "clang-14 clang-19"
+    "libclang-rt-14-dev libclang-rt-19-dev"
 )
 
 usage() {
-    echo "usage: $0 [--list] run|test|ci" >&2
+    echo "usage: $0 [--list] run|test|deb|ci" >&2
     exit 2
 }
 
@@ -85,9 +103,43 @@ fi
 case $1 in
 run) packages=("${run[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
-ci) packages=("${run[@]}" "${test[@]}" "${ci[@]}") ;;
+deb) packages=("${run[@]}" "${test[@]}" "${deb[@]}") ;;
+ci) packages=("${run[@]}" "${test[@]}" "${deb[@]}" "${ci[@]}") ;;
 *) usage ;;
 esac
+
+# The release: Debian 12 and 13 by their own names; a Debian without a number (testing) or
+# a later one, and a system like Debian, by Debian 13's; anything else is left to the user.
+os_release=${TAVROLIN_OS_RELEASE:-/etc/os-release} # the tests point it elsewhere
+os_id="" os_like="" os_version="" os_name=""
+if [ -r "$os_release" ]; then
+    while IFS='=' read -r key value; do
+        value=${value//\"/}
+        case $key in
+        ID) os_id=$value ;;
+        ID_LIKE) os_like=$value ;;
+        VERSION_ID) os_version=$value ;;
+        PRETTY_NAME) os_name=$value ;;
+        esac
+    done <"$os_release"
+fi
+release="" names=13
+if [ "$os_id" = debian ] && [[ $os_version =~ ^(12|13)$ ]]; then
+    release=$os_version
+elif [[ " $os_like " == *" debian "* ]] ||
+    { [ "$os_id" = debian ] && [[ ! $os_version =~ ^([0-9]|1[0-3])$ ]]; }; then
+    release=like
+fi
+if [ "$release" = 12 ]; then
+    names=12
+else
+    for i in "${!packages[@]}"; do
+        for pair in "${debian13_names[@]}"; do
+            [ "${packages[i]}" != "${pair% *}" ] || packages[i]=${pair#* }
+        done
+    done
+fi
+
 if [ -n "$list" ]; then
     printf '%s\n' "${packages[@]}"
     exit 0
@@ -100,8 +152,8 @@ by_hand() { # sentence
 }
 
 if ! command -v dpkg-query >/dev/null; then
-    by_hand "This is not a Debian system: install by hand the equivalents of the Debian 12 \
-packages ${packages[*]}, then run this again."
+    by_hand "This is not a Debian system: install by hand the equivalents of the Debian \
+$names packages ${packages[*]}, then run this again."
 fi
 missing=()
 for package in "${packages[@]}"; do
@@ -110,22 +162,12 @@ for package in "${packages[@]}"; do
 done
 [ ${#missing[@]} -gt 0 ] || exit 0
 
-# The names above are Debian 12's; another release may name or split them otherwise.
-os_release=${TAVROLIN_OS_RELEASE:-/etc/os-release} # the tests point it elsewhere
-os_id="" os_version=""
-if [ -r "$os_release" ]; then
-    while IFS='=' read -r key value; do
-        value=${value//\"/}
-        case $key in
-        ID) os_id=$value ;;
-        VERSION_ID) os_version=$value ;;
-        esac
-    done <"$os_release"
+if [ -z "$release" ] || ! command -v apt-get >/dev/null; then
+    by_hand "This is not Debian 12 or 13 with apt-get: install by hand the equivalents of the \
+Debian $names packages ${missing[*]}, then run this again."
 fi
-if [ "$os_id" != debian ] || [ "$os_version" != 12 ] || ! command -v apt-get >/dev/null; then
-    by_hand "This is not Debian 12 with apt-get: install by hand the equivalents of the \
-Debian 12 packages ${missing[*]}, then run this again."
-fi
+[ "$release" != like ] ||
+    echo "${os_name:-This system} is not Debian 12 or 13: trying Debian 13's package names." >&2
 
 as_root=()
 if [ "$(id -u)" -ne 0 ]; then

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-deb}
 export id=example.orlevan.Tavrolin
 
-bash packaging/install-deps.sh ci
+bash packaging/install-deps.sh deb
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 if [ "$(dpkg-query -W -f='${db:Status-Status}' tavrolin 2>/dev/null || true)" = installed ]; then
@@ -28,7 +28,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 cmake --build "$build" -j2
 rm -f "$build"/tavrolin_*.deb
 (cd "$build" && cpack -G DEB)
-debs=("$build"/tavrolin_1.00_*.deb)
+debs=("$build"/tavrolin_1.00*_*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no single .deb built" >&2; exit 1; }
 deb=$(realpath "${debs[0]}")
 echo "built $deb"
@@ -38,8 +38,8 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2; do
-    grep -qE "(^|, )$need( |,|$)" <<<"$depends" || fail "the package does not depend on $need"
+for need in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation2?; do
+    grep -qE "(^|, )$need(t64)?( |,|$)" <<<"$depends" || fail "the package does not depend on $need"
 done
 recommends=$(dpkg-deb --field "$deb" Recommends)
 echo "Recommends: $recommends"
