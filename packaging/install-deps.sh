@@ -62,6 +62,9 @@ ci=(
     # GoogleTest sources; the Qt source comes through apt-get source, which unpacks with
     # dpkg-dev) and Wine to run it
     g++-mingw-w64-x86-64-posix googletest wine wine64
+    # packaging/windows: the installer built (wixl) and read (msitools), its shortcut read
+    # (lnkinfo), and the program's results read back from its window (OCR)
+    wixl msitools liblnk-utils tesseract-ocr
 )
 
 usage() {
