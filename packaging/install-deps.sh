@@ -78,6 +78,9 @@ ci=(
     # tools/in-debian-root.sh: the bare Debian 13 root that the test command and the
     # package's check run in
     mmdebstrap
+    # packaging/windows: the installer built (wixl) and read (msitools), its shortcut read
+    # (lnkinfo), and the program's results read back from its window (OCR)
+    wixl msitools liblnk-utils tesseract-ocr
 )
 
 # Debian 13's names where they differ from Debian 12's: "Debian-12-name Debian-13-name".

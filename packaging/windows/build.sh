@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program for 64-bit Windows on Debian 12: a static Qt for MinGW-w64 from Debian's
 # own qt6-base source, built once into a cache folder outside the checkout, then a static
-# tavrolin.exe with its icon and version record linked in.
-#   packaging/windows/build.sh [exe]   the Qt if missing, then build-windows/tavrolin.exe
+# tavrolin.exe with its icon and version record linked in, and its installer and .zip.
+#   packaging/windows/build.sh [exe]   the Qt if missing, then build-windows/tavrolin.exe and
+#                                      tavrolin-VERSION-windows-x64.msi and .zip beside it
 #   packaging/windows/build.sh tests   the same, and the tests that run under Wine
 #   packaging/windows/build.sh qt      only the static Qt; prints its folder
 # TAVROLIN_QT_CACHE overrides the cache folder (default ~/.cache/tavrolin),
@@ -134,11 +135,12 @@ qt)
     ;;
 exe)
     build_program OFF
-    cmake --build "$build" --target tavrolin
+    cmake --build "$build" --target tavrolin tavrolin_msi tavrolin_zip
     ;;
 tests)
     build_googletest
     build_program ON
-    cmake --build "$build" --target tavrolin calc_tests window_layout_test window_actions_test
+    cmake --build "$build" --target tavrolin tavrolin_msi tavrolin_zip calc_tests \
+        window_layout_test window_actions_test window_look_test
     ;;
 esac
