@@ -64,9 +64,6 @@ QWidget *createControl(const ControlRow &row, Tavrolin *window)
     label->setTextFormat(Qt::PlainText);
     label->setText(translated(row.text));
     label->setWordWrap(true);
-    // Text starts at the top, as on the platform the layout was drawn for, and on the side the
-    // user reads from (Qt's AlignLeft is the right, right to left).
-    label->setAlignment(Qt::AlignTop | (row.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     label->setAutoFillBackground(true);
     // Its own ground and text colours, not the window's ground (the button face).
     label->setBackgroundRole(QPalette::Window);

@@ -98,13 +98,22 @@ void Tavrolin::buildControls()
 }
 
 // Qt mirrors layouts but not fixed places: right to left, each control's place is reflected
-// about the window's vertical centre line.
+// about the window's vertical centre line. Texts start on the side the user reads from, whatever
+// the direction of the text itself (a number, a caption left in English).
 void Tavrolin::placeControls()
 {
+    const Qt::Alignment readingSide
+        = Qt::AlignAbsolute | (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
     const auto rows = tavrolin::controlTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        controls_[i]->setGeometry(QStyle::visualRect(
-            layoutDirection(), QRect(QPoint(), windowSize), rows[i].place.pixels()));
+        const ControlRow &row = rows[i];
+        controls_[i]->setGeometry(
+            QStyle::visualRect(layoutDirection(), QRect(QPoint(), windowSize), row.place.pixels()));
+        if (auto *box = qobject_cast<QLineEdit *>(controls_[i]))
+            box->setAlignment(readingSide | Qt::AlignVCenter);
+        else if (row.kind == ControlKind::Label) // from the top, as the layout was drawn
+            qobject_cast<QLabel *>(controls_[i])
+                ->setAlignment(Qt::AlignTop | (row.centred ? Qt::AlignHCenter : readingSide));
     }
 }
 
@@ -115,6 +124,15 @@ void Tavrolin::fitFonts()
 {
     std::vector<tavrolin::Caption> plain;
     std::vector<tavrolin::Caption> headings;
+    // A box over a label's far end (mbstext over Label1's) leaves its caption the rest.
+    const auto uncovered = [this](const QLabel *label) {
+        QSize area = label->contentsRect().size();
+        for (const QWidget *other : controls_) {
+            if (other->focusPolicy() != Qt::NoFocus)
+                area.rwidth() -= label->geometry().intersected(other->geometry()).width();
+        }
+        return area;
+    };
     const auto rows = tavrolin::controlTable();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ControlRow &row = rows[i];
@@ -122,7 +140,7 @@ void Tavrolin::fitFonts()
         if (const auto *button = qobject_cast<tavrolin::WrappingButton *>(controls_[i]))
             caption = {button->text(), button->captionArea().size()};
         else if (const auto *label = qobject_cast<QLabel *>(controls_[i]); label && !row.stateText)
-            caption = {label->text(), label->contentsRect().size()};
+            caption = {label->text(), uncovered(label)};
         if (!caption.text.isEmpty())
             (row.heading ? headings : plain).push_back(caption);
     }

@@ -24,6 +24,13 @@ bool allFit(const QFont &font, std::span<const Caption> captions)
     });
 }
 
+// Whether a text is drawn right without shaping: Qt 6.4 skips it for Hebrew and Arabic too, and
+// then draws their letters unjoined and in reverse. Latin, Greek and Cyrillic need none.
+bool drawnWithoutShaping(const QString &text)
+{
+    return std::ranges::all_of(text, [](QChar c) { return c.script() <= QChar::Script_Cyrillic; });
+}
+
 } // namespace
 
 QFont dialogFont()
@@ -61,14 +68,18 @@ QFont narrowedToFit(const QFont &requested, std::span<const Caption> captions)
     // A caption with room for one line only must fit on it: its natural width against its
     // area bounds the stretch. Where the wrapped ones need less, the check below finds it.
     const int given = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
-    const QFontMetricsF metrics(font);
+    QFont narrowed = font;
+    if (!std::ranges::all_of(captions, drawnWithoutShaping, &Caption::text)) {
+        narrowed.setStyleStrategy(
+            QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
+    }
+    const QFontMetricsF metrics(narrowed);
     qreal widest = 0;
     for (const Caption &caption : captions) {
         if (caption.area.height() < 2 * metrics.lineSpacing())
             widest
                 = std::max(widest, metrics.horizontalAdvance(caption.text) / caption.area.width());
     }
-    QFont narrowed = font;
     const int start = widest > 0 ? std::min(100, int(given / widest)) : given;
     for (int stretch = start; stretch > narrowestStretch; --stretch) {
         narrowed.setStretch(stretch == given ? font.stretch() : stretch);

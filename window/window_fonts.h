@@ -22,7 +22,8 @@ struct Caption
 };
 
 // The font at the widest stretch, up to 100, at which every caption, wrapped at word
-// boundaries, fits its area; the font as it is when that is its own stretch.
+// boundaries, fits its area; the font as it is when that is its own stretch. Captions in a
+// script that must be shaped (Arabic, Hebrew) have it shaped.
 QFont narrowedToFit(const QFont &font, std::span<const Caption> captions);
 
 // The font at the largest size, from its own down to 6 points in half points, at which the

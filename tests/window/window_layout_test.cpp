@@ -94,21 +94,28 @@ void WindowLayoutTest::controlMatchesTable()
     QWidget *widget = ::control(window, expected.name, expected.index);
     QVERIFY(widget);
 
+    // Texts start on the side the user reads from, whatever their own direction: Qt aligns a
+    // label's or box's text by the text's direction unless told AlignAbsolute.
+    const Qt::Alignment reading = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+    const auto side = [](QWidget *widget) {
+        const QString text = controlText(widget);
+        const QVariant alignment = widget->property("alignment");
+        return QStyle::visualAlignment(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight,
+                   Qt::Alignment(alignment.toInt()))
+            & ~Qt::AlignAbsolute;
+    };
     auto *label = qobject_cast<QLabel *>(widget);
     switch (expected.kind) {
     case Label:
         QVERIFY(label && label->pixmap().isNull());
         QVERIFY(label->wordWrap());
-        // From the top, and from the side the user reads from.
-        QCOMPARE(QStyle::visualAlignment(label->layoutDirection(), label->alignment())
-                & ~Qt::AlignAbsolute,
-            Qt::AlignTop
-                | (expected.look == Centred ? Qt::AlignHCenter
-                                            : (rightToLeft ? Qt::AlignRight : Qt::AlignLeft)));
+        QCOMPARE(
+            side(label), Qt::AlignTop | (expected.look == Centred ? Qt::AlignHCenter : reading));
         QVERIFY(label->autoFillBackground());
         break;
     case TextBox:
         QVERIFY(qobject_cast<QLineEdit *>(widget));
+        QCOMPARE(side(widget), Qt::AlignVCenter | reading);
         break;
     case Button: {
         auto *button = qobject_cast<QPushButton *>(widget);
