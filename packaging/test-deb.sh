@@ -7,16 +7,16 @@
 #   packaging/test-deb.sh [BUILD-DIR]      (default: build-deb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export root=$PWD
+. tools/lib.sh
 build=${1:-build-deb}
-export id=example.orlevan.Tavrolin
+package=$TAVROLIN_PACKAGE id=$TAVROLIN_APP_ID
 
 bash packaging/install-deps.sh deb
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
-if [ "$(dpkg-query -W -f='${db:Status-Status}' tavrolin 2>/dev/null || true)" = installed ]; then
-    echo "FAIL: tavrolin is installed already; remove it before running this test" >&2
-    exit 1
-fi
+[ "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)" != installed ] ||
+    fail "$package is installed already; remove it before running this test"
 
 # Debian's hardening flags (PIE, RELRO, BIND_NOW, stack protector, FORTIFY); CMake reads no
 # CPPFLAGS, so they go with the compiler's flags. Given on every run, as a build directory
@@ -26,15 +26,12 @@ cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build "$build" -j2
-rm -f "$build"/tavrolin_*.deb
+rm -f "$build/${package}_"*.deb
 (cd "$build" && cpack -G DEB)
-debs=("$build"/tavrolin_1.00*_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: no single .deb built" >&2; exit 1; }
+debs=("$build/${package}_${TAVROLIN_VERSION_TEXT}"*_*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single .deb built"
 deb=$(realpath "${debs[0]}")
 echo "built $deb"
-
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
 
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
@@ -50,71 +47,59 @@ grep -qE "(^|, )qt6-wayland( |,|$)" <<<"$recommends" ||
 lintian --info --fail-on error,warning,info "$deb" || fail "lintian found problems"
 
 remove() {
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q tavrolin >/dev/null || true
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q "$package" >/dev/null || true
 }
 trap remove EXIT
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
 
-for file in /usr/bin/tavrolin /usr/share/applications/$id.desktop \
-    /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/256x256/apps/$id.png \
-    /usr/share/doc/tavrolin/copyright /usr/share/doc/tavrolin/changelog.gz \
-    /usr/share/man/man1/tavrolin.1.gz; do
+program=/usr/bin/$package
+for file in "$program" "/usr/share/applications/$id.desktop" \
+    "/usr/share/metainfo/$id.metainfo.xml" "/usr/share/icons/hicolor/256x256/apps/$id.png" \
+    "/usr/share/doc/$package/copyright" "/usr/share/doc/$package/changelog.gz" \
+    "/usr/share/man/man1/$package.1.gz"; do
     dpkg-query --search "$file" >/dev/null 2>&1 || fail "the package did not install $file"
 done
-readelf --notes /usr/bin/tavrolin | grep -q 'Packaging Metadata: .*"version":"1.00"' ||
+readelf --notes "$program" |
+    grep -q "Packaging Metadata: .*\"version\":\"$TAVROLIN_VERSION_TEXT\"" ||
     fail "the installed program lacks its package metadata note"
+
 
 # Control-flow protection is not among Debian 12's flags. Fortify Source shows only where the
 # compiler could bound a call's object size; where it found none, hardening-check can tell
 # nothing from the program, so the flag is checked in the build.
-hardening=$(hardening-check --nocfprotection /usr/bin/tavrolin) || {
-    if grep -qx ' Fortify Source functions: no, only unprotected functions found!' \
-        <<<"$hardening" && [[ " $cxxflags " == *" -D_FORTIFY_SOURCE=2 "* ]]; then
-        hardening=$(hardening-check --nocfprotection --nofortify /usr/bin/tavrolin) ||
-            fail "hardening-check: the installed program lacks hardening"
-    else
+hardening=$(hardening-check --nocfprotection "$program") || {
+    grep -qx ' Fortify Source functions: no, only unprotected functions found!' <<<"$hardening" &&
+        [[ " $cxxflags " == *" -D_FORTIFY_SOURCE=2 "* ]] &&
+        hardening=$(hardening-check --nocfprotection --nofortify "$program") ||
         fail "hardening-check: the installed program lacks hardening"
-    fi
 }
 echo "$hardening"
 
 # X11: the window found by its caption, mapped, carrying the icon at 16 and 32 pixels, and
 # of the class the desktop entry names, which X11 taskbars group it by.
-export shot="$(realpath "$build")/deb-window.png"
-env -u WAYLAND_DISPLAY xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-    bash -s <<'EOF' || status=1
-set -uo pipefail
-/usr/bin/tavrolin &
+export root program id shot="$(realpath "$build")/deb-window.png"
+(unset WAYLAND_DISPLAY && on_x_server bash -s) <<'EOF'
+set -euo pipefail
+. "$root/tools/lib.sh"
+"$program" &
 app=$!
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^The Tavrolin - Version 1\.00 $' |
-    head -n 1)
-result=0
-if [ -z "$wid" ]; then
-    echo "FAIL: no window captioned 'The Tavrolin - Version 1.00 ' appeared" >&2
-    result=1
-else
-    xwininfo -id "$wid" | grep -E 'Width|Height|Map State'
-    xwininfo -id "$wid" | grep -q 'Map State: IsViewable' ||
-        { echo "FAIL: the window is not viewable" >&2; result=1; }
-    icons=$(xprop -len 1000000 -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-    echo "window icon sizes: ${icons:-none}"
-    for size in 16 32; do
-        grep -q "Icon ($size x $size)" <<<"$icons" || {
-            echo "FAIL: the window has no ${size}x${size} icon" >&2
-            result=1
-        }
-    done
-    class=$(xprop -id "$wid" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
-    entry=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$id.desktop")
-    echo "window class: $class; desktop entry's StartupWMClass: $entry"
-    [ -n "$class" ] && [ "$class" = "$entry" ] ||
-        { echo "FAIL: the window's class does not match the desktop entry" >&2; result=1; }
-    import -window root "$shot" && echo "screenshot: $shot"
-fi
-kill -0 "$app" 2>/dev/null || { echo "FAIL: the program exited early" >&2; result=1; }
-kill "$app" 2>/dev/null
-wait "$app" 2>/dev/null
-exit $result
+trap 'kill "$app" 2>/dev/null || true' EXIT
+wid=$(wait_for_window 30)
+xwininfo -id "$wid" | grep -E 'Width|Height|Map State'
+xwininfo -id "$wid" | grep -q 'Map State: IsViewable' || fail "the window is not viewable"
+icons=$(xprop -len 1000000 -id "$wid" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' |
+    tr '\n' ' ')
+echo "window icon sizes: ${icons:-none}"
+for size in 16 32; do
+    grep -q "Icon ($size x $size)" <<<"$icons" || fail "the window has no ${size}x${size} icon"
+done
+class=$(xprop -id "$wid" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+entry=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$id.desktop")
+echo "window class: $class; desktop entry's StartupWMClass: $entry"
+[ -n "$class" ] && [ "$class" = "$entry" ] ||
+    fail "the window's class does not match the desktop entry"
+import -window root "$shot" && echo "screenshot: $shot"
+kill -0 "$app" 2>/dev/null || fail "the program exited early"
 EOF
 
 # Wayland without X11: a headless weston with a private runtime directory and a plain
@@ -123,8 +108,9 @@ EOF
 # weston-screenshooter take them) show the window drawn: the part of the screen that is not
 # background is at least the window's 484x332 client area and smaller than the screen.
 export wayland_shot="$(realpath "$build")/deb-wayland-window.png"
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bash -s <<'EOF' || status=1
-set -uo pipefail
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM bash -s <<'EOF'
+set -euo pipefail
+. "$root/tools/lib.sh"
 runtime=$(mktemp -d)
 export XDG_RUNTIME_DIR=$runtime
 printf '[shell]\nbackground-color=0xff204060\nbackground-image=\npanel-position=none\n' \
@@ -133,12 +119,13 @@ weston --config="$runtime/weston.ini" --backend=headless-backend.so --use-pixman
     --width=1024 --height=768 --socket=tavrolin-test --debug --log="$runtime/weston.log" &
 weston=$!
 app=""
-result=1
 finish() {
+    local status=$?
+    set +e
     [ -z "$app" ] || { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; }
     kill "$weston" 2>/dev/null
     wait "$weston" 2>/dev/null
-    if [ $result -ne 0 ]; then
+    if [ $status -ne 0 ]; then
         echo "--- weston's log:" >&2
         tail -n 20 "$runtime/weston.log" >&2
         echo "--- the program's last protocol messages:" >&2
@@ -151,46 +138,39 @@ for _ in $(seq 100); do
     [ -S "$runtime/tavrolin-test" ] && break
     sleep 0.1
 done
-[ -S "$runtime/tavrolin-test" ] || { echo "FAIL: weston did not start" >&2; exit 1; }
+[ -S "$runtime/tavrolin-test" ] || fail "weston did not start"
 export WAYLAND_DISPLAY=tavrolin-test
 
-WAYLAND_DEBUG=1 /usr/bin/tavrolin 2>"$runtime/program.log" &
+WAYLAND_DEBUG=1 "$program" 2>"$runtime/program.log" &
 app=$!
-size=""
+size="" drawn=""
 mkdir "$runtime/shots"
 for _ in $(seq 30); do
     sleep 1
-    kill -0 "$app" 2>/dev/null || break
-    grep -q "set_app_id(\"$id\")" "$runtime/program.log" || continue
+    kill -0 "$app" 2>/dev/null || fail "the program exited on Wayland"
+    grep -qF "set_app_id(\"$id\")" "$runtime/program.log" || continue
     rm -f "$runtime/shots/"*
     (cd "$runtime/shots" && timeout 10 weston-screenshooter) || continue
-    picture=$(ls "$runtime/shots/"*.png 2>/dev/null | head -n 1)
+    picture=$(ls "$runtime/shots/"*.png 2>/dev/null | head -n 1) || true
     [ -n "$picture" ] || continue
     read -r width height < <(convert "$picture" -trim -format '%w %h\n' info:)
     size="${width}x$height"
     if [ "$width" -ge 484 ] && [ "$height" -ge 332 ] && [ "$width" -lt 1024 ] &&
         [ "$height" -lt 768 ]; then
         cp "$picture" "$wayland_shot"
-        result=0
+        drawn=1
         break
     fi
 done
-kill -0 "$app" 2>/dev/null || { echo "FAIL: the program exited on Wayland" >&2; result=1; }
-grep -q 'set_title("The Tavrolin - Version 1.00 ")' "$runtime/program.log" ||
-    { echo "FAIL: no toplevel titled 'The Tavrolin - Version 1.00 ' on Wayland" >&2; result=1; }
-grep -q "set_app_id(\"$id\")" "$runtime/program.log" ||
-    { echo "FAIL: the toplevel's app id is not $id" >&2; result=1; }
-if [ $result -eq 0 ]; then
-    echo "Wayland: window drawn at ${size} (with its decoration); screenshot: $wayland_shot"
-else
-    echo "FAIL: no window drawn on weston (last drawn area: ${size:-none})" >&2
-fi
-exit $result
+grep -qF "set_title(\"$TAVROLIN_TITLE\")" "$runtime/program.log" ||
+    fail "no toplevel titled '$TAVROLIN_TITLE' on Wayland"
+grep -qF "set_app_id(\"$id\")" "$runtime/program.log" || fail "the toplevel's app id is not $id"
+[ -n "$drawn" ] || fail "no window drawn on weston (last drawn area: ${size:-none})"
+echo "Wayland: window drawn at $size (with its decoration); screenshot: $wayland_shot"
 EOF
 
 remove
 trap - EXIT
-[ ! -e /usr/bin/tavrolin ] || fail "/usr/bin/tavrolin is still there after removing the package"
-[ $status -eq 0 ] && echo "PASS: $(basename "$deb") passes lintian and hardening-check, installs,
-shows its window on X11 and on Wayland, and uninstalls"
-exit $status
+[ ! -e "$program" ] || fail "$program is still there after removing the package"
+echo "PASS: $(basename "$deb") passes lintian and hardening-check, installs, shows its window on
+X11 and on Wayland, and uninstalls"

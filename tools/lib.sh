@@ -54,24 +54,13 @@ wait_for_window() { # [seconds]: prints the id of the visible window captioned $
 # The keys that work the three steps from the speed box, one a line, in the window's tab order:
 # speed, transfer rate, megabytes, Calculate, Convert MB's to Kilobytes, kilobytes, Convert
 # Internet Speed, Reset.
-three_steps_keys() { # megabytes kbits
-    _tavrolin_keys_of "$2"
+three_steps_keys() { # megabytes kbits (whole numbers: a digit is its key's name)
+    grep -o . <<<"$2"
     printf '%s\n' Tab Tab
-    _tavrolin_keys_of "$1"
+    grep -o . <<<"$1"
     # Past Calculate to the megabytes' conversion, past the kilobytes to the speed's, and back
     # over the kilobytes and the megabytes' conversion to Calculate.
     printf '%s\n' Tab Tab space Tab Tab space shift+Tab shift+Tab shift+Tab space
-}
-_tavrolin_keys_of() { # text: xdotool's name of each character's key
-    local text=$1 i
-    for ((i = 0; i < ${#text}; i++)); do
-        case ${text:i:1} in
-        .) echo period ;;
-        ,) echo comma ;;
-        -) echo minus ;;
-        *) echo "${text:i:1}" ;;
-        esac
-    done
 }
 
 drive_three_steps() { # megabytes kbits
