@@ -250,8 +250,13 @@ void WindowLookTest::textFitsItsBox()
     for (const QGlyphRun &run : layout.glyphRuns())
         QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName()));
 
-    // A button's caption is drawn in that area, centred: its ink is what the caption adds.
+    // A button's caption area is at least a line tall, within the button.
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        const int line = int(std::ceil(QFontMetricsF(button->font()).height()));
+        QVERIFY2(button->rect().contains(area) && area.height() >= std::min(line, button->height()),
+            "caption area short of a line, or beyond the button");
+
+        // It is drawn in that area, centred: its ink is what the caption adds.
         const QString caption = button->text();
         const Shot shown(button);
         button->setText(QString());
@@ -270,6 +275,8 @@ void WindowLookTest::textFitsItsBox()
         QVERIFY2(inside.contains(ink), qPrintable(seen));
         QVERIFY2(
             std::abs(ink.center().x() - inside.center().x()) <= 2 * shown.ratio, qPrintable(seen));
+        QVERIFY2(
+            std::abs(ink.center().y() - inside.center().y()) <= 2 * shown.ratio, qPrintable(seen));
     }
 }
 
@@ -441,6 +448,24 @@ void WindowLookTest::coloursOnScreen()
                     else // the style's shading of the scheme's button colour
                         QVERIFY2(colourDistance(shown, palette.color(QPalette::Button)) <= 32,
                             qPrintable(seen));
+                }
+            }
+            // On each side the fill reaches the style's two-pixel bevel and leaves it as a plain
+            // button of the same size has it.
+            QPushButton plain;
+            plain.setPalette(button->palette());
+            plain.setAutoDefault(button->autoDefault()); // some styles leave such a margin
+            plain.resize(button->size());
+            const Shot style(&plain);
+            const QPointF c = QRectF(button->rect()).center();
+            for (const QPointF edge : {QPointF(0, c.y()), QPointF(c.x(), 0),
+                     QPointF(2 * c.x(), c.y()), QPointF(c.x(), 2 * c.y())}) {
+                for (const qreal depth : {0.5, 1.5, 2.5}) {
+                    const QPointF at = edge + (c - edge) * depth / QLineF(c, edge).length();
+                    const QColor wanted = depth < 2 || !fill.isValid() ? style.at(at) : fill;
+                    QVERIFY2(colourDistance(face.at(at), wanted) <= 6,
+                        qPrintable(
+                            QStringLiteral("%1 at %2,%3").arg(name).arg(at.x()).arg(at.y())));
                 }
             }
         }

@@ -1,9 +1,11 @@
 // Drives a real X11 window for the end-to-end test, as a user would:
 //   x_window_driver windows PID TIMEOUT_MS  ids of the program's viewable windows
 //   x_window_driver focus WINDOW            raise it and give it the keyboard
-//   x_window_driver click WINDOW X Y        left click at a point of its client area
+//   x_window_driver click WINDOW X Y        left click at a point of its client area; prints
+//                                           the number of bells rung in the second after it
 //   x_window_driver close WINDOW            ask it to close (WM_DELETE_WINDOW)
 // There is no window manager under Xvfb, so this does what one would.
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -78,12 +80,27 @@ int click(Display *display, Window window, int x, int y)
     Window child = 0;
     XTranslateCoordinates(
         display, window, DefaultRootWindow(display), x, y, &rootX, &rootY, &child);
+    int xkbEvents = -1, opcode = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
+    if (XkbQueryExtension(display, &opcode, &xkbEvents, &error, &major, &minor))
+        XkbSelectEvents(display, XkbUseCoreKbd, XkbBellNotifyMask, XkbBellNotifyMask);
     XTestFakeMotionEvent(display, -1, rootX, rootY, CurrentTime);
     XSync(display, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     XTestFakeButtonEvent(display, Button1, True, CurrentTime);
     XTestFakeButtonEvent(display, Button1, False, 50);
     XSync(display, False);
+    int bells = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (std::chrono::steady_clock::now() < deadline) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+            bells += event.type == xkbEvents
+                && reinterpret_cast<XkbEvent *>(&event)->any.xkb_type == XkbBellNotify;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    std::printf("%d\n", bells);
     return 0;
 }
 
