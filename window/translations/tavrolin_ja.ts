@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Convert Internet Speed to Transfer Rate (KB/s)</source>
-        <translation>回線速度を転送速度（KB/s）に換算</translation>
+        <translation>回線速度を転送速度（KB/⁠s）に換算</translation>
     </message>
     <message>
         <source>Transfer Speed in KB/s</source>

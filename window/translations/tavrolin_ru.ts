@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Convert Internet Speed to Transfer Rate (KB/s)</source>
-        <translation>Перевести скорость в КБ/с</translation>
+        <translation>Перевести скорость в КБ/⁠с</translation>
     </message>
     <message>
         <source>Transfer Speed in KB/s</source>
