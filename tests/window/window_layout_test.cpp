@@ -2,6 +2,7 @@
 // placement through resizing, caption and accessible names.
 #include "layout_table.h"
 #include "main_window.h"
+#include "translations.h"
 #include "window_test_support.h"
 
 #include <QAccessible>
@@ -25,6 +26,7 @@ private slots:
     void everyControlOnce();
     void controlMatchesTable_data();
     void controlMatchesTable();
+    void mirroredByTheTranslation();
     void boxCoversLabel();
     void controlsStayOnResizeAndMaximise();
     void accessibleNames();
@@ -176,6 +178,22 @@ void WindowLayoutTest::controlMatchesTable()
         QVERIFY(!tabIndex.isValid());
     else
         QCOMPARE(tabIndex.toInt(), expected.tabIndex);
+}
+
+// The user's translation alone turns the window (run in each right-to-left language too): in
+// a language written from the right, each control's place is the mirror of the table's.
+void WindowLayoutTest::mirroredByTheTranslation()
+{
+    tavrolin::installTranslations();
+    const bool rightToLeft = QLocale().textDirection() == Qt::RightToLeft;
+    QCOMPARE(QGuiApplication::layoutDirection(), QLocale().textDirection());
+    Tavrolin window;
+    for (const Row &row : kLayout) {
+        const QRect place = ::control(&window, row.name, row.index)->geometry();
+        const int left = rightToLeft ? 7260 - row.left - row.width : row.left;
+        QVERIFY2(place == QRect(left / 15, row.top / 15, row.width / 15, row.height / 15),
+            qPrintable(rowName(row)));
+    }
 }
 
 void WindowLayoutTest::boxCoversLabel()

@@ -1,7 +1,8 @@
-// End to end in a locale whose decimal separator is a comma (run under
-// LC_ALL=de_DE.UTF-8): results are written with a comma, and what the window
-// writes reads back as the value it shows.
+// End to end in German (run under LC_ALL=de_DE.UTF-8): results are written with a
+// comma, what the window writes reads back as the value it shows, and the failure
+// message and what a screen reader hears are German.
 #include "main_window.h"
+#include "translations.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -15,6 +16,7 @@ class WindowLocaleTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { tavrolin::installTranslations(); }
     void threeSteps_data();
     void threeSteps();
 };
@@ -52,19 +54,31 @@ void WindowLocaleTest::threeSteps()
         = [&](const char *name) { return qobject_cast<QLineEdit *>(control(&window, name)); };
     const auto label
         = [&](const char *name) { return qobject_cast<QLabel *>(control(&window, name))->text(); };
+    const auto heard = [&] { return control(&window, "announcer")->accessibleName(); };
+
+    QTest::mouseClick(control(&window, "calcmd"), Qt::LeftButton);
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("failureBalloon"))->text(),
+        QStringLiteral("Bei einer Datenrate von 0 lässt sich keine Download-Dauer berechnen. "
+                       "Geben Sie in dem Feld „Datenrate in kB/s“ eine Datenrate über 0 ein, "
+                       "oder rechnen Sie zuerst Ihre Bandbreite um."));
 
     QTest::keyClicks(box("spetext"), "56");
     QTest::mouseClick(control(&window, "Command1"), Qt::LeftButton);
     QCOMPARE(box("kbstext")->text(), QStringLiteral("6,84"));
+    QCOMPARE(heard(), QStringLiteral("6,84 Kilobyte pro Sekunde"));
 
     QTest::keyClicks(box("mbstext"), megabytes);
     QTest::mouseClick(control(&window, "kbscmd"), Qt::LeftButton);
     QTEST(box("kbsctext")->text(), "kilobytes");
+    QCOMPARE(heard(), box("kbsctext")->text() + QStringLiteral(" Kilobyte"));
 
     QTest::mouseClick(control(&window, "calcmd"), Qt::LeftButton);
     QTEST(label("sectime"), "seconds");
     QTEST(label("mintime"), "minutes");
     QTEST(label("hrstime"), "hours");
+    QCOMPARE(heard(),
+        QStringLiteral("%1 Sekunden, %2 Minuten, %3 Stunden")
+            .arg(label("sectime"), label("mintime"), label("hrstime")));
 }
 
 QTEST_MAIN(WindowLocaleTest)

@@ -242,10 +242,19 @@ void WindowLookTest::textFitsItsBox()
         area.height(), drawn.width(), drawn.height());
     QVERIFY2(drawn.width() <= area.width(), "a word is wider than the box");
     QVERIFY2(drawn.height() <= area.height(), "the wrapped text is taller than the box");
-    // Drawn in real glyphs: where no font has a character, its glyph is the box, number 0.
-    QTextLayout layout(controlText(widget), widget->font());
+    // Wrapped between words, never inside a unit such as "KB/s", and drawn in real glyphs:
+    // where no font has a character, its glyph is the box, number 0.
+    const QString text = controlText(widget);
+    QTextLayout layout(text, widget->font());
+    QTextOption wrapped;
+    wrapped.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapped);
     layout.beginLayout();
-    layout.createLine();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        const int end = line.textStart() + line.textLength();
+        QVERIFY2(end == text.size() || text[end - 1] != u'/', qPrintable(text.left(end)));
+    }
     layout.endLayout();
     for (const QGlyphRun &run : layout.glyphRuns())
         QVERIFY2(!run.glyphIndexes().contains(0), qPrintable(run.rawFont().familyName()));

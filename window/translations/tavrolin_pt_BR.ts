@@ -17,10 +17,12 @@
     </message>
     <message>
         <source>STEP 1 / Amount to Download</source>
+        <extracomment>A step heading; it wraps in a narrow label.</extracomment>
         <translation>PASSO 1 / Tamanho do download</translation>
     </message>
     <message>
         <source>Convert MB&apos;s to Kilobytes</source>
+        <extracomment>MB: megabytes (1 MB = 1024 kilobytes here).</extracomment>
         <translation>Converter MB em kilobytes</translation>
     </message>
     <message>
@@ -29,10 +31,12 @@
     </message>
     <message>
         <source>STEP 2 / Your Internet Speed and Transfer Rate</source>
+        <extracomment>A step heading; it wraps in a narrow label.</extracomment>
         <translation>PASSO 2 / Sua conexão e taxa de download</translation>
     </message>
     <message>
         <source>Internet Speed in K</source>
+        <extracomment>The speed of the connection in kilobits per second (K), as the provider states it.</extracomment>
         <translation>Velocidade em kbit/s</translation>
     </message>
     <message>
@@ -41,6 +45,7 @@
     </message>
     <message>
         <source>Transfer Speed in KB/s</source>
+        <extracomment>The same speed in kilobytes per second, the rate a download shows.</extracomment>
         <translation>Transferência em KB/s</translation>
     </message>
     <message>
@@ -53,6 +58,7 @@
     </message>
     <message>
         <source>STEP 3 / Click the Calculate Button</source>
+        <extracomment>A step heading; it wraps in a narrow label.</extracomment>
         <translation>PASSO 3 / Clique no botão Calcular</translation>
     </message>
     <message>
@@ -69,6 +75,7 @@
     </message>
     <message>
         <source>Programmed and Developed By Orlevan &apos;;..;&apos;</source>
+        <extracomment>The author&apos;s credit; the name and the mark after it stay as they are.</extracomment>
         <translation>Desenvolvido por Orlevan &apos;;..;&apos;</translation>
     </message>
     <message>
@@ -109,6 +116,7 @@
     </message>
     <message>
         <source>%1 megabytes</source>
+        <extracomment>Said by a screen reader; %1 is the number as the window shows it.</extracomment>
         <translation>%1 megabytes</translation>
     </message>
     <message>
@@ -141,23 +149,37 @@
     </message>
     <message>
         <source>the %1 box</source>
+        <extracomment>%1 is the caption beside the box, as the window shows it.</extracomment>
         <translation>na caixa “%1”</translation>
     </message>
     <message>
         <source>No download time can be worked out while the transfer rate is 0. Type a transfer rate above 0 in %1, or convert your Internet speed first.</source>
+        <extracomment>%1 is &quot;the ... box&quot; or &quot;this box&quot;, translated above.</extracomment>
         <translation>Não é possível calcular o tempo de download com a taxa de transferência em 0. Digite uma taxa maior que 0 %1 ou converta primeiro a velocidade da sua internet.</translation>
     </message>
     <message>
         <source>The number in %1 is too large to work with. Please type a smaller one.</source>
+        <extracomment>%1 is &quot;the ... box&quot; or &quot;this box&quot;, translated above.</extracomment>
         <translation>O número %1 é grande demais para o cálculo. Digite um número menor.</translation>
     </message>
     <message>
         <source>The result would be too large to show. Please type a smaller number in %1.</source>
+        <extracomment>%1 is &quot;the ... box&quot; or &quot;this box&quot;, translated above.</extracomment>
         <translation>O resultado seria grande demais para exibir. Digite um número menor %1.</translation>
     </message>
     <message>
         <source>Helps you calculate time needed to download certain about of megabytes with given Internet speed</source>
         <translation>Ajuda a calcular o tempo necessário para baixar uma certa quantidade de megabytes com uma dada velocidade de internet</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A result as a screen reader reads it: %1 says what it is, %2 is the number.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two answers a screen reader says one after the other.</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
