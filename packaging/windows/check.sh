@@ -1,62 +1,85 @@
 #!/usr/bin/env bash
-# CI's Windows step: builds tavrolin.exe and the Windows tests (packaging/windows/build.sh),
-# then checks the executable and runs it and the tests under Wine:
-#   - it needs no DLL but Windows' own;
-#   - its version record and icon read back from the executable itself;
+# CI's Windows step: builds tavrolin.exe, its installer and .zip, and the Windows tests
+# (packaging/windows/build.sh), then checks them, running what runs under Wine:
+#   - the executable needs no DLL but Windows' own; its version record and icon read back;
+#   - the .zip holds the executable, the licence and the read-me;
 #   - the arithmetic tests pass;
-#   - on a private X server, the window tests pass on Qt's Windows platform, and the program,
-#     driven with the keyboard alone, computes 700 MB at 512 kbit/s; its window is saved as
-#     build-windows/wine-check/window.png.
+#   - the installer (installer.sh) installs over an older version, with a Start-menu
+#     shortcut and an "Apps & features" entry, and takes everything away again;
+#   - on a private X server, the window tests pass on Qt's Windows platform, the look test at
+#     96, 120, 144 and 192 dpi, and the installed program at 192 dpi, started from its
+#     shortcut and driven with the keyboard alone, shows the right results for 700 MB at
+#     512 kbit/s (read back from its window, saved as build-windows/wine-check/window.png).
 #   packaging/windows/check.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/tools/lib.sh"
+. "$root/packaging/windows/installer.sh"
 build=${TAVROLIN_WINDOWS_BUILD:-$root/build-windows}
 work=$build/wine-check
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEARCH=win64
-# No Mono or Gecko: nothing here needs them, and Wine would offer to download them.
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+# No Mono or Gecko (Wine would offer to download them), and no menu entries on the machine's
+# own desktop for the Start-menu shortcut.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
+# Whatever fails, no Wine process of this prefix outlives the check (the X server ends with
+# xvfb-run's command).
+pid=
+clean_up() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    [ ! -d "$WINEPREFIX" ] || wineserver -k 2>/dev/null || true
+}
+trap clean_up EXIT
+trap 'exit 1' INT TERM HUP
+
+# 700 MB at 512 kbit/s: the kilobytes, the transfer rate, and the time in seconds, minutes and
+# hours.
+expected_results=(716800 62.50 11468.80 191.15 3.19)
+
+# Runs a Qt Test program of the build under Wine. Qt Test writes to a file: under Wine its
+# standard output can stay empty.
+qt_test() { # name [label]
+    local log=$work/${2:-$1}.txt status=0
+    timeout 300 wine "$build/$1.exe" -o "$log,txt" || status=$?
+    [ ! -f "$log" ] || grep -v '^PASS\|^INFO\|^QCRITICAL.*EnableNonClientDpiScaling' "$log" || true
+    [ "$status" -eq 0 ] || fail "$1.exe${2:+ ($2)} ended with status $status"
 }
 
 # The part on the X server, run by the part below under xvfb-run.
 if [ "${1:-}" = --on-x-server ]; then
     cd "$work"
     echo "== the window tests on Qt's Windows platform"
-    # Qt Test writes to a file: under Wine its standard output can stay empty.
-    for test in window_layout_test window_actions_test; do
-        status=0
-        timeout 300 wine "$build/$test.exe" -o "$test.txt,txt" || status=$?
-        grep -v '^PASS\|^INFO\|^QCRITICAL.*EnableNonClientDpiScaling' "$test.txt"
-        [ "$status" -eq 0 ] || fail "$test.exe ended with status $status"
+    qt_test window_layout_test
+    qt_test window_actions_test
+    # Windows scales by the display's dots per inch (100 %, 125 %, 150 %, 200 %), which Wine
+    # reads at each program's start.
+    for dpi in 96 120 144 192; do
+        echo "== the look test at $dpi dpi"
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+        qt_test window_look_test "window_look_test_at_${dpi}_dpi"
     done
 
-    echo "== the program driven with the keyboard"
-    wine "$build/tavrolin.exe" &
+    echo "== the installed program at 192 dpi, started from its shortcut, driven with the keyboard"
+    program=$(shortcut_target "$(start_menu_shortcut)")
+    wine "$program" &
     pid=$!
-    window=
-    for _ in $(seq 60); do
-        window=$(xdotool search --name '^The Tavrolin - Version 1\.00 $' | head -n 1) || true
-        [ -n "$window" ] && break
-        sleep 0.5
-    done
-    [ -n "$window" ] || fail "tavrolin.exe showed no window called \"The Tavrolin - Version 1.00 \""
+    window=$(wait_for_window 30)
     xdotool windowfocus --sync "$window"
     sleep 1
-    # The focus starts in the speed box; the tab order is speed, speed in KB/s, megabytes,
-    # Calculate, convert megabytes, kilobytes, convert speed, Reset.
-    xdotool type --delay 50 512
-    xdotool key --delay 100 Tab Tab
-    xdotool type --delay 50 700
-    xdotool key --delay 200 Tab Tab space Tab Tab space shift+Tab shift+Tab shift+Tab space
+    drive_three_steps 700 512
     sleep 1
-    import -window root root.png
-    geometry=$(xdotool getwindowgeometry --shell "$window")
-    eval "$geometry"
-    convert root.png -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage window.png
+    import -window "$window" window.png
     echo "the window after the three steps: $work/window.png"
+    # The results read back from the window with OCR, at twice its size: Wine draws text
+    # unsmoothed, which OCR reads reliably at 200 % (at 100 % it read 62.50 as 82.50).
+    convert window.png -filter point -resize 200% -colorspace Gray window-ocr.png
+    tesseract window-ocr.png window-ocr --psm 11 >/dev/null 2>&1
+    read_back=$(tr -s ' \n' '\n\n' <window-ocr.txt)
+    for result in "${expected_results[@]}"; do
+        grep -qxF "$result" <<<"$read_back" ||
+            fail "the window does not show $result; read from it: $(tr '\n' ' ' <<<"$read_back")"
+    done
+    echo "read back: ${expected_results[*]}"
     # Alt+F4 closes it, and the program ends.
     xdotool key alt+F4
     for _ in $(seq 50); do
@@ -66,8 +89,8 @@ if [ "${1:-}" = --on-x-server ]; then
     kill -0 "$pid" 2>/dev/null && fail "tavrolin.exe still runs 10 s after Alt+F4"
     status=0
     wait "$pid" || status=$?
+    pid=
     [ "$status" -eq 0 ] || fail "tavrolin.exe ended with status $status"
-    wineserver -k || true
     exit 0
 fi
 
@@ -75,6 +98,7 @@ started=$SECONDS
 bash "$root/packaging/install-deps.sh" ci
 bash "$root/packaging/windows/build.sh" tests
 exe=$build/tavrolin.exe
+package=$build/$TAVROLIN_PACKAGE-$TAVROLIN_VERSION_TEXT-windows-x64
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -94,9 +118,13 @@ for dll in $dlls; do
 done
 
 echo "== the version record and icon of tavrolin.exe"
-g++ -std=c++20 -O1 -o "$work/version_info_dump" "$root/tests/packaging/version_info_dump.cpp"
-bash "$root/tests/packaging/windows_resource_test.sh" "" "$work/version_info_dump" \
+version_info_dump=$work/version_info_dump
+g++ -std=c++20 -O1 -o "$version_info_dump" "$root/tests/packaging/version_info_dump.cpp"
+bash "$root/tests/packaging/windows_resource_test.sh" "" "$version_info_dump" \
     "$root/tests/packaging/expected_version_resource.txt" "$work/resource" "$exe"
+
+echo "== the .zip"
+check_zip "$package.zip" "$exe"
 
 echo "== the arithmetic tests under Wine"
 wineboot --init
@@ -107,9 +135,16 @@ wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Libe
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
 wineserver -w
 wine "$build/calc_tests.exe" --gtest_brief=1
+
+echo "== the installer, over an older version"
+install_over_older "$package.msi" "$exe"
+
 # Wine's session ends before the X server's starts: windows opened in a session begun without
 # a display are never shown.
 wineserver -w
+on_x_server bash "$0" --on-x-server
 
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$0" --on-x-server
+echo "== the installer takes the program away"
+uninstall_cleanly "$package.msi"
+wineserver -w
 echo "Windows build and checks done in $(((SECONDS - started) / 60)) min $(((SECONDS - started) % 60)) s"
