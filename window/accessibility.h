@@ -5,9 +5,9 @@
 namespace tavrolin {
 
 // Says a text to a screen reader without moving the focus: the one way the window speaks to
-// one, for answers and failures alike. Orca speaks an object of the role
-// notification when it shows, so each announcement names this object with the text and shows
-// it anew. It is never drawn and takes no clicks or keys.
+// one, for answers and failures alike. Orca speaks an object of the role notification when it
+// shows, so each announcement names this object with the text and shows it anew. It is never
+// drawn and takes no clicks or keys.
 class Announcer : public QWidget
 {
     Q_OBJECT

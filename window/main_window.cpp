@@ -236,7 +236,8 @@ void Tavrolin::announce(std::initializer_list<StateText> texts)
         spoken
             << tavrolin::translated(found->row->spokenAs).arg(QString::fromStdString(state_.*text));
     }
-    announcer_->announce(tavrolin::spokenList(spoken));
+    //: Between two answers a screen reader says one after the other.
+    announcer_->announce(spoken.join(tr(", ")));
 }
 
 QWidget *Tavrolin::controlFor(StateText text) const
@@ -276,6 +277,7 @@ void Tavrolin::display(StateText text)
     // label holds; the whole value goes after it, and into the description.
     const auto row = std::ranges::find(bindings_, text, &Binding::text)->row;
     const QString name = tavrolin::translated(row->accessibleName);
-    label->setAccessibleName(value.isEmpty() ? name : tavrolin::nameWithValue(name, value));
+    //: A result as a screen reader reads it: %1 says what it is, %2 is the number.
+    label->setAccessibleName(value.isEmpty() ? name : tr("%1: %2").arg(name, value));
     label->setAccessibleDescription(value);
 }

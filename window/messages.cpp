@@ -39,16 +39,4 @@ QString failureMessage(calc::Failure failure, const QString &boxCaption)
     return {};
 }
 
-QString nameWithValue(const QString &name, const QString &value)
-{
-    //: A result as a screen reader reads it: %1 says what it is, %2 is the number.
-    return QCoreApplication::translate("Tavrolin", "%1: %2").arg(name, value);
-}
-
-QString spokenList(const QStringList &answers)
-{
-    //: Between two answers a screen reader says one after the other.
-    return answers.join(QCoreApplication::translate("Tavrolin", ", "));
-}
-
 } // namespace tavrolin

@@ -3,7 +3,6 @@
 #include "calc/calculator_state.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace tavrolin {
 
@@ -15,11 +14,5 @@ QString translated(const char *text);
 
 // Why an action did not complete, naming the box to mend by its caption (empty: none).
 QString failureMessage(calc::Failure failure, const QString &boxCaption);
-
-// A result label's accessible name: what it holds, then its value.
-QString nameWithValue(const QString &name, const QString &value);
-
-// Answers said one after another.
-QString spokenList(const QStringList &answers);
 
 } // namespace tavrolin
