@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What the project's scripts share: failing with a message, the program's identity, a private X
 # server, finding the window and working its three steps with the keyboard. Sourced:
 #   . "$root/tools/lib.sh"
