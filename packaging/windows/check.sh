@@ -63,7 +63,7 @@ if [ "${1:-}" = --on-x-server ]; then
     program=$(shortcut_target "$(start_menu_shortcut)")
     wine "$program" &
     pid=$!
-    window=$(wait_for_window 30)
+    window=$(wait_for_window 60)
     xdotool windowfocus --sync "$window"
     sleep 1
     drive_three_steps 700 512
