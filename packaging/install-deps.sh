@@ -48,9 +48,9 @@ test=(
 
 # packaging/test-deb.sh on top of the test command.
 deb=(
-    # cpack's dependency scan (dpkg-shlibdeps, file), the window found by its caption, and a
-    # screenshot of it
-    dpkg-dev file xdotool imagemagick
+    # cpack's dependency scan (dpkg-shlibdeps, and file from the test group), the window found
+    # by its caption, and a screenshot of it
+    dpkg-dev xdotool imagemagick
     # the package's checks (hardening-check is in devscripts), and the installed program on a
     # headless Wayland compositor
     lintian devscripts weston

@@ -55,16 +55,8 @@ QFont headingFont()
     return font;
 }
 
-QFont narrowedToFit(const QFont &requested, std::span<const Caption> captions)
+QFont narrowedToFit(const QFont &font, std::span<const Caption> captions)
 {
-    // Under PreferNoShaping Qt still shapes the scripts it knows to need it, but not Arabic
-    // (QFontEngine::scriptRequiresOpenType): its letters would stand apart, unjoined.
-    QFont font = requested;
-    const auto arabic = [](QChar c) { return c.script() == QChar::Script_Arabic; };
-    if (std::ranges::any_of(captions,
-            [&](const Caption &caption) { return std::ranges::any_of(caption.text, arabic); })) {
-        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
-    }
     // A caption with room for one line only must fit on it: its natural width against its
     // area bounds the stretch. Where the wrapped ones need less, the check below finds it.
     const int given = font.stretch() == QFont::AnyStretch ? 100 : font.stretch();
