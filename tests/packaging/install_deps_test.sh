@@ -143,6 +143,7 @@ advice "Debian 11" "$first" "$last13"
 
 # Debian 13 installs its own names without a word; a system like Debian says first, in one
 # line, that it tries them.
+list run "$work/debian13" | grep -vFx -e "$first" -e "$last13" >"$work/installed"
 for os in debian13 like-debian; do
     run "$os" 0 run TAVROLIN_OS_RELEASE="$work/$os"
     [ "$calls" = "${expected//" $last "/" $last13 "}" ] || fail "$os: asked for: $calls"
