@@ -67,10 +67,16 @@ readelf --notes /usr/bin/tavrolin | grep -q 'Packaging Metadata: .*"version":"1.
 # Control-flow protection is not among Debian 12's flags. Fortify Source shows only where the
 # compiler could bound a call's object size; where it found none, hardening-check can tell
 # nothing from the program, so the flag is checked in the build.
-hardening=$(hardening-check --nocfprotection /usr/bin/tavrolin) || {
+# Debian 13's hardening-check also asks for branch protection, which only AArch64 has.
+checks=(--nocfprotection)
+if [ "$(dpkg --print-architecture)" != arm64 ] &&
+    grep -q -- --nobranchprotection "$(command -v hardening-check)"; then
+    checks+=(--nobranchprotection)
+fi
+hardening=$(hardening-check "${checks[@]}" /usr/bin/tavrolin) || {
     if grep -qx ' Fortify Source functions: no, only unprotected functions found!' \
         <<<"$hardening" && [[ " $cxxflags " == *" -D_FORTIFY_SOURCE=2 "* ]]; then
-        hardening=$(hardening-check --nocfprotection --nofortify /usr/bin/tavrolin) ||
+        hardening=$(hardening-check "${checks[@]}" --nofortify /usr/bin/tavrolin) ||
             fail "hardening-check: the installed program lacks hardening"
     else
         fail "hardening-check: the installed program lacks hardening"
