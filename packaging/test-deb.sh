@@ -63,14 +63,19 @@ readelf --notes "$program" |
     grep -q "Packaging Metadata: .*\"version\":\"$TAVROLIN_VERSION_TEXT\"" ||
     fail "the installed program lacks its package metadata note"
 
-
 # Control-flow protection is not among Debian 12's flags. Fortify Source shows only where the
 # compiler could bound a call's object size; where it found none, hardening-check can tell
 # nothing from the program, so the flag is checked in the build.
-hardening=$(hardening-check --nocfprotection "$program") || {
+# Debian 13's hardening-check also asks for branch protection, which only AArch64 has.
+checks=(--nocfprotection)
+if [ "$(dpkg --print-architecture)" != arm64 ] &&
+    grep -q -- --nobranchprotection "$(command -v hardening-check)"; then
+    checks+=(--nobranchprotection)
+fi
+hardening=$(hardening-check "${checks[@]}" "$program") || {
     grep -qx ' Fortify Source functions: no, only unprotected functions found!' <<<"$hardening" &&
         [[ " $cxxflags " == *" -D_FORTIFY_SOURCE=2 "* ]] &&
-        hardening=$(hardening-check --nocfprotection --nofortify "$program") ||
+        hardening=$(hardening-check "${checks[@]}" --nofortify "$program") ||
         fail "hardening-check: the installed program lacks hardening"
 }
 echo "$hardening"

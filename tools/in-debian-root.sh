@@ -85,7 +85,8 @@ cleanup() {
     local status=$? pid mount
     # Whatever the command left running in the root (a session bus, say) holds its mounts.
     for pid in /proc/[0-9]*; do
-        [ "$(readlink "$pid/root" 2>/dev/null)" != "$target" ] || kill -9 "${pid#/proc/}" 2>/dev/null || true
+        [ "$(readlink "$pid/root" 2>/dev/null)" != "$target" ] ||
+            kill -9 "${pid#/proc/}" 2>/dev/null || true
     done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         mount=${mounts[i]}
@@ -117,7 +118,8 @@ chmod +x "$target/usr/sbin/policy-rc.d"
 
 # The checkout's tracked files as they are in the work tree, not bound into the root.
 mkdir "$target/root/tavrolin"
-git -C "$here" ls-files -z | (cd "$here" && tar --null -T - --ignore-failed-read -cf - 2>/dev/null) |
+git -C "$here" ls-files -z |
+    (cd "$here" && tar --null -T - --ignore-failed-read -cf - 2>/dev/null) |
     tar -C "$target/root/tavrolin" -xf -
 
 echo "In a bare Debian $suite root ($target): $*" >&2
