@@ -295,8 +295,11 @@ void WindowLookTest::textFitsItsBox()
         QVERIFY2(inside.contains(ink), qPrintable(seen));
         QVERIFY2(
             std::abs(ink.center().x() - inside.center().x()) <= 2 * shown.ratio, qPrintable(seen));
-        QVERIFY2(
-            std::abs(ink.center().y() - inside.center().y()) <= 2 * shown.ratio, qPrintable(seen));
+        // Arabic ink hangs below the line it is centred on; Latin, Greek and Cyrillic fill it.
+        if (arabic == text.end()) {
+            QVERIFY2(std::abs(ink.center().y() - inside.center().y()) <= 2 * shown.ratio,
+                qPrintable(seen));
+        }
     }
 }
 
