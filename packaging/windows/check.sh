@@ -70,9 +70,10 @@ if [ "${1:-}" = --on-x-server ]; then
     sleep 1
     import -window "$window" window.png
     echo "the window after the three steps: $work/window.png"
-    # The results read back from the window with OCR, at twice its size: Wine draws text
-    # unsmoothed, which OCR reads reliably at 200 % (at 100 % it read 62.50 as 82.50).
-    convert window.png -filter point -resize 200% -colorspace Gray window-ocr.png
+    # The results read back from the window with OCR, at twice its size and in black and
+    # white: Wine draws text unsmoothed, which OCR reads reliably at 200 % (at 100 % it read
+    # 62.50 as 82.50), and the minutes' red ground hid them from it.
+    convert window.png -filter point -resize 200% -colorspace Gray -threshold 50% window-ocr.png
     tesseract window-ocr.png window-ocr --psm 11 >/dev/null 2>&1
     read_back=$(tr -s ' \n' '\n\n' <window-ocr.txt)
     for result in "${expected_results[@]}"; do
