@@ -73,10 +73,19 @@ QFont narrowedToFit(const QFont &font, std::span<const Caption> captions)
                 = std::max(widest, metrics.horizontalAdvance(caption.text) / caption.area.width());
     }
     const int start = widest > 0 ? std::min(100, int(given / widest)) : given;
+    const auto at = [&](int stretch) {
+        QFont candidate = narrowed;
+        candidate.setStretch(stretch == given ? font.stretch() : stretch);
+        return candidate;
+    };
     for (int stretch = start; stretch > narrowestStretch; --stretch) {
-        narrowed.setStretch(stretch == given ? font.stretch() : stretch);
-        if (allFit(narrowed, captions))
-            return narrowed;
+        if (allFit(at(stretch), captions)) {
+            // The bound takes widths to grow in step with the stretch; hinted glyphs (GDI at
+            // 96 dpi) can leave room a step or more beyond it.
+            while (stretch < 100 && allFit(at(stretch + 1), captions))
+                ++stretch;
+            return at(stretch);
+        }
     }
     narrowed.setStretch(narrowestStretch);
     return narrowed;
