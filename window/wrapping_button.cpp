@@ -4,6 +4,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrolin {
@@ -28,8 +29,9 @@ QRect WrappingButton::captionArea() const
     // of the Reset button's 17). Its line is centred on that area instead, reaching into the
     // frame's blank inner edge, rather than narrowing the whole font in search of a fit. The
     // caption's own line counts: a fallback font (Arabic script) can make it taller.
-    const int missing
-        = int(std::ceil(QFontMetricsF(font()).boundingRect(text()).height())) - area.height();
+    const QFontMetricsF metrics(font());
+    const qreal line = std::max(metrics.height(), metrics.boundingRect(text()).height());
+    const int missing = int(std::ceil(line)) - area.height();
     if (missing > 0)
         area = area.adjusted(0, -missing / 2, 0, missing - missing / 2).intersected(rect());
     return area;
